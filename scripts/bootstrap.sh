@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Veltrix needs to build, test and run its
+# gallery; only those that are missing. Safe to run again.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    fonts-dejavu-core
+)
+if [ "${VELTRIX_WITH_FUZZERS:-0}" = 1 ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "bootstrap: all build dependencies are installed."
+    exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "bootstrap: missing packages: ${missing[*]}" >&2
+    echo "bootstrap: run this script as root (or: sudo apt-get install ${missing[*]})." >&2
+    exit 1
+fi
+
+echo "bootstrap: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

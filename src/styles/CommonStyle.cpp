@@ -1,0 +1,249 @@
+#include "CommonStyle.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+#include "QNavigationButton.h"
+#include "QStyledMenuBar.h"
+#include "StyleCommon.h"
+
+namespace {
+
+// Left inset of a menu-bar item's icon or text, and the gap after the icon.
+constexpr int MenuBarItemInset = 11;
+constexpr int MenuBarIconTextGap = 5;
+// The chevron's left end lies this far left of the item's right edge.
+constexpr int MenuBarChevronOffset = 19;
+
+constexpr int DefaultStyleOptions = CommonStyle::CS_BUTTON_OUTLINE | CommonStyle::CS_MENUBAR_ICONS
+    | CommonStyle::CS_TWO_DIGIT_NUMBERS;
+
+} // namespace
+
+CommonStyle::CommonStyle()
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    , checkedPixmap(QStringLiteral(":/pixmaps/checkbox_checked.png"))
+    , uncheckedPixmap(QStringLiteral(":/pixmaps/checkbox_unchecked.png"))
+    , styleOptionFlags(QFlags<StyleOption>(DefaultStyleOptions))
+{
+    QFont font = QApplication::font();
+    font.setPointSize(11);
+    QApplication::setFont(font);
+}
+
+CommonStyle::~CommonStyle() = default;
+
+void CommonStyle::setStyleOptions(QFlags<CommonStyle::StyleOption> options)
+{
+    styleOptionFlags = options;
+}
+
+QFlags<CommonStyle::StyleOption> CommonStyle::styleOptions() const
+{
+    return styleOptionFlags;
+}
+
+int CommonStyle::navButtonIconSize(const QStyleOption *option)
+{
+    const int fromFont = int(option->fontMetrics.height() * 1.25);
+    return qMin(option->rect.height(), fromFont);
+}
+
+int CommonStyle::navButtonMargin()
+{
+    return 8;
+}
+
+QIcon CommonStyle::windowIcon() const
+{
+    return QIcon();
+}
+
+void CommonStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                     QPainter *painter, const QWidget *widget) const
+{
+    Veltrix::enableSmoothRendering(painter);
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+void CommonStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                              const QWidget *widget) const
+{
+    Veltrix::enableSmoothRendering(painter);
+    if (element != CE_MenuBarItem) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+
+    const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+    if (!item)
+        return;
+
+    const QRect r = item->rect;
+    const bool enabled = item->state & State_Enabled;
+    const int alignment = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip
+        | Qt::TextHideMnemonic;
+    const int textWidth = item->fontMetrics.horizontalAdvance(item->text);
+
+    if (!item->icon.isNull() && (styleOptionFlags & CS_MENUBAR_ICONS)) {
+        const int extent = QProxyStyle::pixelMetric(PM_SmallIconSize);
+        const QPixmap pixmap = item->icon.pixmap(extent, enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
+        // Logical width, so a high-DPI pixmap takes the same room as at 1x.
+        const int pixmapWidth = int(pixmap.width() / pixmap.devicePixelRatio());
+        const QRect pixmapRect(r.left() + MenuBarItemInset, r.top(), pixmapWidth, r.height());
+        QProxyStyle::drawItemPixmap(painter, pixmapRect, alignment, pixmap);
+
+        QRect textRect;
+        textRect.setCoords(pixmapRect.right() + MenuBarIconTextGap, r.top(),
+                           pixmapRect.right() + MenuBarIconTextGap + textWidth - 1, r.bottom() - 2);
+        QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text,
+                                  QPalette::ButtonText);
+    } else {
+        QRect textRect;
+        textRect.setCoords(r.left() + MenuBarItemInset, r.top(), r.left() + MenuBarItemInset + textWidth - 1,
+                           r.bottom() - 2);
+        QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text,
+                                  QPalette::ButtonText);
+    }
+
+    if (!enabled)
+        return;
+
+    QPen pen = painter->pen();
+    const int rememberedWidth = pen.width();
+    pen.setWidth(2);
+    pen.setColor(item->palette.color(QPalette::ButtonText));
+    painter->setPen(pen);
+    const int x = r.right() - MenuBarChevronOffset;
+    const int y = r.top() - 1 + r.height() / 2;
+    QPainterPath chevron;
+    chevron.moveTo(x, y);
+    chevron.lineTo(x + 4, y + 4);
+    chevron.lineTo(x + 8, y);
+    painter->drawPath(chevron);
+    pen.setWidth(rememberedWidth);
+    painter->setPen(pen);
+}
+
+int CommonStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    switch (metric) {
+    case PM_MenuBarItemSpacing:
+    case PM_MenuBarVMargin:
+    case PM_MenuBarHMargin:
+        return 0;
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+        return 18;
+    default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+int CommonStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                           QStyleHintReturn *returnData) const
+{
+    switch (hint) {
+    case SH_EtchDisabledText:
+    case SH_DitherDisabledText:
+    case SH_ComboBox_Popup:
+        return 0;
+    case SH_UnderlineShortcut:
+        if (qobject_cast<const QStyledMenuBar *>(widget))
+            return 0;
+        break;
+    case SH_DrawMenuBarSeparator:
+        return 1;
+    default:
+        break;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QSize CommonStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                                    const QWidget *widget) const
+{
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+
+    if (type == CT_PushButton) {
+        if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+            const int textWidth = option->fontMetrics.horizontalAdvance(button->text());
+            if (textWidth > 0.8 * result.width())
+                result.setWidth(int(1.25 * result.width()));
+        }
+        if (qobject_cast<const QNavigationButton *>(widget)
+            && qstyleoption_cast<const QStyleOptionButton *>(option)) {
+            const int iconSize = navButtonIconSize(option);
+            result.setWidth(result.width() + iconSize + 18);
+            result.setHeight(2 * iconSize);
+        }
+    } else if (type == CT_MenuBarItem && widget) {
+        result = QSize(size.width() + 22, widget->height());
+        if (qobject_cast<const QStyledMenuBar *>(widget)) {
+            const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+            // The menu bar reports only the icon as contents when there is one.
+            if (item && !item->icon.isNull() && (styleOptionFlags & CS_MENUBAR_ICONS))
+                result.rwidth() += item->fontMetrics.size(Qt::TextShowMnemonic, item->text).width() + 5;
+            result.rwidth() += 14;
+        }
+    }
+    return result;
+}
+
+void CommonStyle::polish(QWidget *widget)
+{
+    if (!widget)
+        return;
+    if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget)
+        || qobject_cast<QMenuBar *>(widget))
+        widget->setAttribute(Qt::WA_Hover);
+
+    if (auto *menuBar = qobject_cast<QStyledMenuBar *>(widget)) {
+        if (styleOptionFlags & CS_COMPACT_MENUBAR) {
+            menuBar->setFixedHeight(15);
+            const auto actions = menuBar->findChildren<QAction *>();
+            for (QAction *action : actions)
+                action->setVisible(false);
+        } else {
+            menuBar->setFixedHeight(30);
+        }
+        QFont font = menuBar->font();
+        font.setPointSize(12);
+        menuBar->setFont(font);
+    }
+
+    if (auto *navigationButton = qobject_cast<QNavigationButton *>(widget)) {
+        QFont font = navigationButton->font();
+        font.setPointSize(10);
+        navigationButton->setFont(font);
+    }
+}
+
+void CommonStyle::unpolish(QWidget *widget)
+{
+    if (!widget)
+        return;
+    if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget)
+        || qobject_cast<QMenuBar *>(widget))
+        widget->setAttribute(Qt::WA_Hover, false);
+
+    if (auto *menuBar = qobject_cast<QStyledMenuBar *>(widget)) {
+        const auto actions = menuBar->findChildren<QAction *>();
+        for (QAction *action : actions)
+            action->setVisible(true);
+        menuBar->setFixedHeight(30);
+        menuBar->setFont(QApplication::font());
+        menuBar->setPalette(QGuiApplication::palette());
+    }
+
+    if (auto *navigationButton = qobject_cast<QNavigationButton *>(widget))
+        navigationButton->setFont(QApplication::font());
+}
