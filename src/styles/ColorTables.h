@@ -5,8 +5,10 @@
 
 // The two process-wide colour tables of the styles, filled once from
 // ":/StyleHelper/StyleHelper.ini". Private to the library.
+// The enumerations are int-based so that any id, also one outside them, is a
+// well-defined lookup (answered with the fallback colour).
 
-enum GradientColor {
+enum GradientColor : int {
     GC_DARKGRAY_1 = 0,
     GC_MIDGRAY_1 = 1,
     GC_MIDGRAY_2 = 2,
@@ -23,7 +25,7 @@ enum GradientColor {
     GC_RED = 13
 };
 
-enum FlatColor {
+enum FlatColor : int {
     FC_DARK_BLUE = 0,
     FC_BLUE = 1,
     FC_LIGHT_BLUE = 2,
