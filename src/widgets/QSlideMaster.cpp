@@ -49,6 +49,9 @@ void QSlideMaster::setCentralWidget(QWidget *widget)
     // Handing the current widget in again must not delete it.
     if (widget && widget == m_centralWidget)
         return;
+    // A widget taken from inside the old page must survive the old page.
+    if (widget && m_centralWidget && m_centralWidget->isAncestorOf(widget))
+        widget->setParent(nullptr);
     delete m_centralWidget;
     m_centralWidget = widget;
     static_cast<QVBoxLayout *>(layout())->addWidget(widget, 1);
