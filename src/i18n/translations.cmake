@@ -1,0 +1,18 @@
+# The library's own texts (the header's defaults) in German and French,
+# compiled with lrelease at build time and installed beside the library.
+find_package(Qt5 5.15 REQUIRED COMPONENTS LinguistTools)
+
+set(VELTRIX_TS_FILES
+    "${CMAKE_CURRENT_SOURCE_DIR}/i18n/translations/veltrix_de.ts"
+    "${CMAKE_CURRENT_SOURCE_DIR}/i18n/translations/veltrix_fr.ts")
+# One known place in the build tree, so the gallery and tests find the
+# catalogues without installing them.
+set(VELTRIX_TRANSLATIONS_BUILD_DIR "${PROJECT_BINARY_DIR}/translations"
+    CACHE INTERNAL "Where the library's compiled translations are put in the build tree")
+set_source_files_properties(${VELTRIX_TS_FILES} PROPERTIES OUTPUT_LOCATION "${VELTRIX_TRANSLATIONS_BUILD_DIR}")
+qt5_add_translation(VELTRIX_QM_FILES ${VELTRIX_TS_FILES})
+set(VELTRIX_QM_FILES ${VELTRIX_QM_FILES} CACHE INTERNAL "The library's compiled translations")
+
+add_custom_target(VeltrixTranslations ALL DEPENDS ${VELTRIX_QM_FILES})
+add_dependencies(Veltrix VeltrixTranslations)
+install(FILES ${VELTRIX_QM_FILES} DESTINATION "${VELTRIX_INSTALL_TRANSLATIONSDIR}")
