@@ -4,19 +4,22 @@
 #include <QStyleFactory>
 
 #include <CommonStyle.h>
+#include <GradientStyle.h>
 
 QStringList galleryStyleNames()
 {
-    return { QStringLiteral("common"), QStringLiteral("fusion") };
+    return { QStringLiteral("gradient"), QStringLiteral("common"), QStringLiteral("fusion") };
 }
 
 QString defaultGalleryStyle()
 {
-    return QStringLiteral("common");
+    return QStringLiteral("gradient");
 }
 
 QStyle *createGalleryStyle(const QString &name)
 {
+    if (name == QLatin1String("gradient"))
+        return new GradientStyle();
     if (name == QLatin1String("common"))
         return new CommonStyle();
     if (name == QLatin1String("fusion"))
@@ -24,7 +27,9 @@ QStyle *createGalleryStyle(const QString &name)
     return nullptr;
 }
 
-QIcon galleryWindowIcon(const QStyle *)
+QIcon galleryWindowIcon(const QStyle *style)
 {
+    if (const auto *gradient = qobject_cast<const GradientStyle *>(style))
+        return gradient->windowIcon();
     return QIcon();
 }
