@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QMetaEnum>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
@@ -45,6 +46,7 @@ public:
             calls << QStringLiteral("CC_ComboBox");
             subControls = option->subControls;
             penColor = painter->pen().color();
+            palette = option->palette;
         }
         QProxyStyle::drawComplexControl(control, option, painter, widget);
     }
@@ -60,6 +62,7 @@ public:
     mutable QStringList calls;
     mutable SubControls subControls;
     mutable QColor penColor;
+    mutable QPalette palette;
 };
 
 // Counts the paint events a widget receives.
@@ -304,6 +307,7 @@ private slots:
         QCOMPARE(probe.subControls | QStyle::SC_ComboBoxArrow, plainControls);
         if (enabled)
             QCOMPARE(probe.penColor, QColor(0x12, 0x34, 0x56));
+        QCOMPARE(probe.palette, styled.palette());
     }
 
     void comboArrowFollowsState()
@@ -313,19 +317,69 @@ private slots:
         box.setStyle(&probe);
         box.resize(140, 28);
 
-        const auto arrowShown = [&] {
+        const struct
+        {
+            int items;
+            bool enabled;
+            bool arrow;
+        } steps[] = { { 0, true, false }, { 1, true, true }, { 1, false, false },
+                      { 1, true, true },  { 0, true, false }, { 0, false, false } };
+        for (const auto &step : steps) {
+            box.clear();
+            for (int i = 0; i < step.items; ++i)
+                box.addItem(QStringLiteral("Item"));
+            box.setEnabled(step.enabled);
             box.grab();
-            return probe.subControls.testFlag(QStyle::SC_ComboBoxArrow);
+            QCOMPARE(probe.subControls.testFlag(QStyle::SC_ComboBoxArrow), step.arrow);
+            // Whatever the arrow, the option carries the box's own colours.
+            QCOMPARE(probe.palette.currentColorGroup(), box.palette().currentColorGroup());
+            QCOMPARE(probe.palette.color(QPalette::Text), box.palette().color(QPalette::Text));
+        }
+    }
+
+    // What shows on screen, through Fusion's pixmap cache: one box goes
+    // through the states in turn, and the last paint must match its state.
+    void comboArrowPainted_data()
+    {
+        QTest::addColumn<QStringList>("states");
+        QTest::addColumn<bool>("arrow");
+
+        QTest::newRow("empty, then filled") << QStringList{ "empty", "filled" } << true;
+        QTest::newRow("filled, then emptied") << QStringList{ "filled", "empty" } << false;
+        QTest::newRow("disabled, then enabled") << QStringList{ "disabled", "filled" } << true;
+        QTest::newRow("filled, then disabled") << QStringList{ "filled", "disabled" } << false;
+    }
+
+    void comboArrowPainted()
+    {
+        QFETCH(QStringList, states);
+        QFETCH(bool, arrow);
+
+        QScopedPointer<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QStyledComboBox box;
+        box.setStyle(fusion.data());
+        box.resize(140, 28);
+        // Dark pixels inside the arrow's strip, clear of the frame.
+        const auto arrowInk = [&box] {
+            const QImage image = box.grab().toImage();
+            int ink = 0;
+            for (int x = box.width() - 20; x < box.width() - 4; ++x) {
+                for (int y = 4; y < box.height() - 4; ++y)
+                    ink += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+            }
+            return ink;
         };
-        QVERIFY(!arrowShown());
-        box.addItem(QStringLiteral("First"));
-        QVERIFY(arrowShown());
-        box.setEnabled(false);
-        QVERIFY(!arrowShown());
-        box.setEnabled(true);
-        QVERIFY(arrowShown());
-        box.clear();
-        QVERIFY(!arrowShown());
+
+        QPixmapCache::clear();
+        for (const QString &state : states) {
+            box.clear();
+            if (state != QLatin1String("empty"))
+                box.addItem(QStringLiteral("Item"));
+            box.setEnabled(state != QLatin1String("disabled"));
+            if (&state != &states.last())
+                arrowInk();
+        }
+        QCOMPARE(arrowInk() > 0, arrow);
     }
 
     void markerWidgets_data()
