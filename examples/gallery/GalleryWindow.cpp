@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -12,9 +11,11 @@
 #include <QVBoxLayout>
 
 #include <QNavigationButton.h>
+#include <QNavigationButtonGroup.h>
 #include <QSlideMaster.h>
 #include <QStyledHeader.h>
 #include <QStyledMenuBar.h>
+#include <QStyledPushButton.h>
 
 #include "GalleryPages.h"
 #include "GalleryStyles.h"
@@ -23,7 +24,9 @@ GalleryWindow::GalleryWindow(QWidget *parent)
     : QWidget(parent)
     , m_header(new QStyledHeader(this))
     , m_stack(new QStackedWidget(this))
-    , m_steps(new QButtonGroup(this))
+    , m_steps(new QNavigationButtonGroup(QBoxLayout::TopToBottom, this))
+    , m_back(new QStyledPushButton(this))
+    , m_next(new QStyledPushButton(this))
 {
     setObjectName(QStringLiteral("GalleryWindow"));
     auto *outer = new QVBoxLayout(this);
@@ -34,8 +37,17 @@ GalleryWindow::GalleryWindow(QWidget *parent)
     body->setContentsMargins(8, 8, 8, 8);
     outer->addLayout(body, 1);
 
+    // The steps open one by one as the reader moves on with "Next"; visited
+    // steps stay enabled and can be clicked to go back.
     auto *stepColumn = new QVBoxLayout();
-    stepColumn->setSpacing(0);
+    stepColumn->addWidget(m_steps, 1);
+    auto *stepActions = new QHBoxLayout();
+    stepActions->addWidget(m_back);
+    stepActions->addWidget(m_next);
+    stepColumn->addLayout(stepActions);
+    m_next->setButtonType(StyleHelper::GRADIENT_BLUE);
+    m_back->setObjectName(QStringLiteral("GalleryBack"));
+    m_next->setObjectName(QStringLiteral("GalleryNext"));
     body->addLayout(stepColumn);
     body->addWidget(m_stack, 1);
 
@@ -47,13 +59,20 @@ GalleryWindow::GalleryWindow(QWidget *parent)
         m_slides << slide;
         m_stack->addWidget(slide);
 
-        auto *step = new QNavigationButton(i, this);
-        step->setEnabled(true);
-        m_steps->addButton(step, i);
-        stepColumn->addWidget(step);
+        auto *step = new QNavigationButton(i);
+        m_steps->addNavigationButton(step);
+        m_stepButtons << step;
+        // Clicks, showNext/showPrev and showPage all end in a checked step.
+        connect(step, &QAbstractButton::toggled, this, [this, i](bool checked) {
+            if (!checked)
+                return;
+            m_stack->setCurrentIndex(i);
+            updateStepActions();
+        });
     }
-    stepColumn->addStretch(1);
-    connect(m_steps, &QButtonGroup::idClicked, this, &GalleryWindow::showPage);
+    m_steps->addStretch(1);
+    connect(m_back, &QPushButton::clicked, m_steps, &QNavigationButtonGroup::showPrev);
+    connect(m_next, &QPushButton::clicked, m_steps, &QNavigationButtonGroup::showNext);
 
     buildMenus();
     retranslate();
@@ -77,9 +96,17 @@ void GalleryWindow::showPage(int index)
 {
     if (index < 0 || index >= m_slides.size())
         return;
+    // Showing a page opens every step up to it, as if the reader got there.
+    m_steps->setCheckedButton(index);
     m_stack->setCurrentIndex(index);
-    if (QAbstractButton *step = m_steps->button(index))
-        step->setChecked(true);
+    updateStepActions();
+}
+
+void GalleryWindow::updateStepActions()
+{
+    const int current = m_stack->currentIndex();
+    m_back->setEnabled(current > 0);
+    m_next->setEnabled(current + 1 < m_slides.size());
 }
 
 void GalleryWindow::buildMenus()
@@ -112,8 +139,10 @@ void GalleryWindow::retranslate()
     for (int i = 0; i < m_slides.size(); ++i) {
         m_slides[i]->setTitle(QCoreApplication::translate("Gallery", pages.at(i).title));
         m_slides[i]->setSubTitle(QCoreApplication::translate("Gallery", pages.at(i).subTitle));
-        m_steps->button(i)->setText(QCoreApplication::translate("Gallery", pages.at(i).title));
+        m_stepButtons[i]->setText(QCoreApplication::translate("Gallery", pages.at(i).title));
     }
+    m_back->setText(tr("Back"));
+    m_next->setText(tr("Next"));
 }
 
 void GalleryWindow::changeEvent(QEvent *event)

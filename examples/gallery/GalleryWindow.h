@@ -4,7 +4,9 @@
 #include <QVector>
 #include <QWidget>
 
-class QButtonGroup;
+class QNavigationButton;
+class QNavigationButtonGroup;
+class QStyledPushButton;
 class QSlideMaster;
 class QStackedWidget;
 class QStyledHeader;
@@ -28,10 +30,14 @@ protected:
 private:
     void buildMenus();
     void retranslate();
+    void updateStepActions();
 
     QStyledHeader *m_header;
     QStackedWidget *m_stack;
-    QButtonGroup *m_steps;
+    QNavigationButtonGroup *m_steps;
+    QVector<QNavigationButton *> m_stepButtons;
+    QStyledPushButton *m_back;
+    QStyledPushButton *m_next;
     QVector<QSlideMaster *> m_slides;
 };
 

@@ -60,6 +60,9 @@ int main(int argc, char **argv)
         if (arg == "--screenshot" && !hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // High-resolution pixmaps (the 2x pictures of the pixmap buttons) reach a
+    // high-DPI screen unscaled only with this attribute.
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veltrix-gallery"));
 
