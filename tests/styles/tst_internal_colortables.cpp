@@ -2,13 +2,10 @@
 #include <QtTest>
 
 #include <CommonStyle.h>
+#include <FlatStyle.h>
+#include <GradientStyle.h>
 
 #include "ColorTables.h"
-
-#if __has_include(<GradientStyle.h>)
-#include <GradientStyle.h>
-#define HAVE_GRADIENT_STYLE 1
-#endif
 
 using Veltrix::Internal::colorFileReadCount;
 
@@ -22,9 +19,10 @@ private slots:
     {
         QCOMPARE(colorFileReadCount(), 0);
         { CommonStyle common; }
+        // The flat table waits for its first colour lookup.
+        { FlatStyle flat; }
         QCOMPARE(colorFileReadCount(), 0);
 
-#ifdef HAVE_GRADIENT_STYLE
         { GradientStyle first; }
         QCOMPARE(colorFileReadCount(), 1);
         {
@@ -32,7 +30,7 @@ private slots:
             GradientStyle third;
         }
         QCOMPARE(colorFileReadCount(), 1);
-#endif
+
         loadGradientColors();
         QCOMPARE(colorFileReadCount(), 1);
         loadGradientColors();

@@ -1,0 +1,143 @@
+// Styled push buttons in every type and design, and with icons: the colour
+// schemes and row shapes the looks give them. Combo boxes have their own page.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMetaEnum>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <QStyledGroupBox.h>
+#include <QStyledPushButton.h>
+
+#include "GalleryPages.h"
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Gallery", text);
+}
+
+// The enumerations are reached through the button's property, as a host or
+// Designer would reach them.
+QMetaEnum buttonEnum(const char *property)
+{
+    const QMetaObject &mo = QStyledPushButton::staticMetaObject;
+    return mo.property(mo.indexOfProperty(property)).enumerator();
+}
+
+QStyledPushButton *styledButton(const QString &text, int type, int design, QWidget *parent)
+{
+    auto *button = new QStyledPushButton(text, parent);
+    button->setButtonType(StyleHelper::ButtonType(type));
+    button->setButtonDesign(StyleHelper::ButtonDesign(design));
+    return button;
+}
+
+// Buttons of one design placed edge to edge, one of them checked, so that
+// the look can join them into one control.
+QWidget *buttonRow(const QStringList &texts, const QVector<int> &designs, int type, QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *group = new QButtonGroup(row);
+    for (int i = 0; i < texts.size(); ++i) {
+        QStyledPushButton *button = styledButton(texts.at(i), type, designs.at(i), row);
+        button->setCheckable(true);
+        button->setChecked(i == 0);
+        group->addButton(button);
+        layout->addWidget(button);
+    }
+    return row;
+}
+
+QWidget *typesAndDesigns(QWidget *parent)
+{
+    auto *box = new QStyledGroupBox(tr("Button types and designs"), parent);
+    auto *grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(12);
+    const QStringList headings{ tr("Plain"), tr("Disabled"), tr("Segmented (left, mid, right)"),
+                                tr("Tabs (top)") };
+    for (int column = 0; column < headings.size(); ++column)
+        grid->addWidget(new QLabel(headings.at(column), box), 0, column + 1);
+
+    const QMetaEnum types = buttonEnum("buttonType");
+    const QStringList segments{ tr("Day"), tr("Week"), tr("Month") };
+    const QVector<int> segmentDesigns{ StyleHelper::BD_GROUPBOX_SELECTION_LEFT, StyleHelper::BD_GROUPBOX_SELECTION_MID,
+                                       StyleHelper::BD_GROUPBOX_SELECTION_RIGHT };
+    const QStringList tabs{ tr("General"), tr("Network"), tr("Display") };
+    const QVector<int> tabDesigns(tabs.size(), StyleHelper::BD_GROUPBOX_SELECTION_TOP_ALL);
+    for (int i = 0; i < types.keyCount(); ++i) {
+        const int type = types.value(i);
+        const int row = i + 1;
+        grid->addWidget(new QLabel(QString::fromLatin1(types.key(i)), box), row, 0);
+        grid->addWidget(styledButton(tr("Apply"), type, StyleHelper::BD_DEFAULT, box), row, 1);
+        QStyledPushButton *disabled = styledButton(tr("Apply"), type, StyleHelper::BD_DEFAULT, box);
+        disabled->setEnabled(false);
+        grid->addWidget(disabled, row, 2);
+        grid->addWidget(buttonRow(segments, segmentDesigns, type, box), row, 3);
+        grid->addWidget(buttonRow(tabs, tabDesigns, type, box), row, 4);
+    }
+    grid->setColumnStretch(5, 1);
+    return box;
+}
+
+QWidget *iconButtons(QWidget *parent)
+{
+    auto *box = new QStyledGroupBox(tr("Icons"), parent);
+    auto *layout = new QGridLayout(box);
+    const QStyle *style = QApplication::style();
+    const struct
+    {
+        QStyle::StandardPixmap icon;
+        const char *text;
+        StyleHelper::ButtonType type;
+    } entries[] = {
+        { QStyle::SP_DialogSaveButton, QT_TRANSLATE_NOOP("Gallery", "Save"), StyleHelper::GRADIENT_BLUE },
+        { QStyle::SP_DialogOpenButton, QT_TRANSLATE_NOOP("Gallery", "Open"), StyleHelper::GRADIENT_LIGHTGRAY },
+        { QStyle::SP_BrowserReload, QT_TRANSLATE_NOOP("Gallery", "Reload"), StyleHelper::GRADIENT_DARKGRAY },
+    };
+    const QStringList headings{ tr("Icon centred"), tr("Icon at the left"), tr("Disabled") };
+    for (int column = 0; column < headings.size(); ++column)
+        layout->addWidget(new QLabel(headings.at(column), box), 0, column);
+    int row = 1;
+    for (const auto &entry : entries) {
+        for (int column = 0; column < 3; ++column) {
+            auto *button = new QStyledPushButton(style->standardIcon(entry.icon), tr(entry.text), box);
+            button->setButtonType(entry.type);
+            if (column > 0)
+                button->setButtonOptions(QStyledPushButton::BO_ICON_LEFT_ALIGNED);
+            button->setEnabled(column != 2);
+            button->setMinimumWidth(130);
+            layout->addWidget(button, row, column);
+        }
+        ++row;
+    }
+    return box;
+}
+
+QWidget *createStyledButtonsPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(typesAndDesigns(page));
+    auto *lower = new QHBoxLayout();
+    lower->addWidget(iconButtons(page));
+    lower->addStretch(1);
+    layout->addLayout(lower);
+    layout->addStretch(1);
+    return page;
+}
+
+} // namespace
+
+GALLERY_PAGE("styled-buttons", 20, QT_TRANSLATE_NOOP("Gallery", "Styled buttons"),
+             QT_TRANSLATE_NOOP("Gallery", "Push buttons in every type and design, side by side as segments and "
+                                          "tabs, and with icons centred or at the left edge."),
+             &createStyledButtonsPage);
