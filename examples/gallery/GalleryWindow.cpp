@@ -1,6 +1,7 @@
 #include "GalleryWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -8,14 +9,18 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTranslator>
 #include <QVBoxLayout>
 
+#include <QInternationalizationHelper.h>
 #include <QNavigationButton.h>
 #include <QNavigationButtonGroup.h>
 #include <QSlideMaster.h>
 #include <QStyledHeader.h>
 #include <QStyledMenuBar.h>
 #include <QStyledPushButton.h>
+
+#include <stdexcept>
 
 #include "GalleryPages.h"
 #include "GalleryStyles.h"
@@ -112,26 +117,92 @@ void GalleryWindow::updateStepActions()
 void GalleryWindow::buildMenus()
 {
     QStyledMenuBar *bar = m_header->menuBar();
-    QMenu *file = bar->addMenu(style()->standardIcon(QStyle::SP_DirIcon), tr("&File"));
-    file->addAction(style()->standardIcon(QStyle::SP_FileIcon), tr("&New"));
-    file->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton), tr("&Open..."));
+    // Texts are set by retranslate(), which runs again on every language change.
+    QMenu *file = bar->addMenu(style()->standardIcon(QStyle::SP_DirIcon), QString());
+    translatable(file->menuAction(), QT_TR_NOOP("&File"));
+    translatable(file->addAction(style()->standardIcon(QStyle::SP_FileIcon), QString()), QT_TR_NOOP("&New"));
+    translatable(file->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton), QString()),
+                 QT_TR_NOOP("&Open..."));
     file->addSeparator();
-    QAction *quit = file->addAction(tr("&Quit"));
+    QAction *quit = translatable(file->addAction(QString()), QT_TR_NOOP("&Quit"));
     connect(quit, &QAction::triggered, qApp, &QApplication::quit);
 
-    QMenu *view = bar->addMenu(tr("&View"));
-    QMenu *zoom = view->addMenu(tr("&Zoom"));
-    zoom->addAction(tr("Zoom &In"));
-    zoom->addAction(tr("Zoom &Out"));
-    QAction *compact = view->addAction(tr("&Compact"));
+    QMenu *view = bar->addMenu(QString());
+    translatable(view->menuAction(), QT_TR_NOOP("&View"));
+    QMenu *zoom = view->addMenu(QString());
+    translatable(zoom->menuAction(), QT_TR_NOOP("&Zoom"));
+    translatable(zoom->addAction(QString()), QT_TR_NOOP("Zoom &In"));
+    translatable(zoom->addAction(QString()), QT_TR_NOOP("Zoom &Out"));
+    QAction *compact = translatable(view->addAction(QString()), QT_TR_NOOP("&Compact"));
     compact->setCheckable(true);
 
-    QMenu *tools = bar->addMenu(tr("&Tools"));
+    QMenu *tools = bar->addMenu(QString());
+    translatable(tools->menuAction(), QT_TR_NOOP("&Tools"));
     tools->setEnabled(false);
+
+    // Each catalogue names its language in itself (its translation of
+    // "English" in the context "Gallery"), so the entries never change.
+    QMenu *languages = bar->addMenu(QString());
+    translatable(languages->menuAction(), QT_TR_NOOP("&Language"));
+    m_i18n = new QInternationalizationHelper(QString::fromLatin1(QT_TRANSLATE_NOOP("Gallery", "English")),
+                                             QStringLiteral("en"), this);
+    m_i18n->setDirectory(QStringLiteral(":/translations"));
+    m_i18n->setFileName(QStringLiteral("gallery"));
+    m_i18n->setTranslationContext(QStringLiteral("Gallery"));
+    m_i18n->createMenu(languages, new QActionGroup(languages), true);
+    connect(m_i18n, &QInternationalizationHelper::languageChanged, this, &GalleryWindow::applyLanguage);
+}
+
+QAction *GalleryWindow::translatable(QAction *action, const char *source)
+{
+    m_menuTexts.append(qMakePair(action, source));
+    return action;
+}
+
+bool GalleryWindow::setLanguageCode(const QString &code)
+{
+    const QStringList languages = m_i18n->supportedLanguages();
+    for (const QString &language : languages) {
+        if (m_i18n->languageToQtLocale(language) == code) {
+            m_i18n->setLanguage(language);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Swaps the gallery's, the library's and Qt's translators for those of the
+// chosen language; installing and removing them sends the LanguageChange
+// that retranslates the window.
+void GalleryWindow::applyLanguage()
+{
+    for (const QSharedPointer<QTranslator> &translator : qAsConst(m_translators))
+        QCoreApplication::removeTranslator(translator.data());
+    m_translators.clear();
+
+    const QString code = m_i18n->languageToQtLocale(m_i18n->language());
+    if (code.isEmpty() || code == QLatin1String("en"))
+        return; // the source texts are English
+    // A missing catalogue has been logged by the helper; the others still apply.
+    try {
+        m_translators << m_i18n->appTranslator();
+    } catch (const std::invalid_argument &) {
+    }
+    try {
+        m_translators << m_i18n->qtTranslator();
+    } catch (const std::invalid_argument &) {
+    }
+    auto library = QSharedPointer<QTranslator>::create();
+    if (library->load(QStringLiteral("veltrix_") + code, QStringLiteral(":/translations")))
+        m_translators << library;
+    for (const QSharedPointer<QTranslator> &translator : qAsConst(m_translators))
+        QCoreApplication::installTranslator(translator.data());
 }
 
 void GalleryWindow::retranslate()
 {
+    for (const auto &text : qAsConst(m_menuTexts))
+        text.first->setText(tr(text.second));
     setWindowTitle(tr("Veltrix Gallery"));
     m_header->setApplicationTitle(tr("Veltrix"));
     m_header->setApplicationSubTitle(tr("Widget Gallery"));
@@ -147,7 +218,15 @@ void GalleryWindow::retranslate()
 
 void GalleryWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        // Pages translate their texts while they are built: build them anew.
+        const auto &pages = galleryPages();
+        for (int i = 0; i < m_slides.size(); ++i) {
+            QWidget *content = pages.at(i).create();
+            m_slides[i]->setCentralWidget(content);
+            content->show(); // a layout would show it only from the event loop
+        }
         retranslate();
+    }
     QWidget::changeEvent(event);
 }

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEvent>
 #include <QStyle>
 #include <QTimer>
 #include <cstdio>
@@ -17,14 +18,30 @@ bool hasDisplay()
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// Switches the window to the language of --lang, if one was given.
+bool applyLanguageOption(GalleryWindow &window, const QString &code)
+{
+    if (code.isEmpty())
+        return true;
+    if (window.setLanguageCode(code)) {
+        // Retranslate now, so the window is first laid out with the new texts.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        return true;
+    }
+    std::fprintf(stderr, "no translation for language \"%s\"\n", qPrintable(code));
+    return false;
+}
+
 // Renders every page of a fresh window under `styleName` into `dir`.
-bool writeScreenshots(const QString &styleName, const QDir &dir)
+bool writeScreenshots(const QString &styleName, const QDir &dir, const QString &language)
 {
     QStyle *style = createGalleryStyle(styleName);
     if (!style)
         return false;
     QApplication::setStyle(style);
     GalleryWindow window;
+    if (!applyLanguageOption(window, language))
+        return false;
     window.show();
     bool ok = true;
     for (int i = 0; i < window.pageCount(); ++i) {
@@ -97,7 +114,7 @@ int main(int argc, char **argv)
         }
         bool ok = true;
         for (const QString &name : all ? styles : QStringList{ styleName })
-            ok &= writeScreenshots(name, dir);
+            ok &= writeScreenshots(name, dir, parser.value(langOption));
         return ok ? 0 : 1;
     }
     if (all) {
@@ -107,6 +124,8 @@ int main(int argc, char **argv)
 
     QApplication::setStyle(createGalleryStyle(styleName));
     GalleryWindow window;
+    if (!applyLanguageOption(window, parser.value(langOption)))
+        return 2;
     window.show();
     return app.exec();
 }
