@@ -4,11 +4,12 @@
 #include <QStyleFactory>
 
 #include <CommonStyle.h>
+#include <FlatStyle.h>
 #include <GradientStyle.h>
 
 QStringList galleryStyleNames()
 {
-    return { QStringLiteral("gradient"), QStringLiteral("common"), QStringLiteral("fusion") };
+    return { QStringLiteral("gradient"), QStringLiteral("flat"), QStringLiteral("common"), QStringLiteral("fusion") };
 }
 
 QString defaultGalleryStyle()
@@ -20,6 +21,8 @@ QStyle *createGalleryStyle(const QString &name)
 {
     if (name == QLatin1String("gradient"))
         return new GradientStyle();
+    if (name == QLatin1String("flat"))
+        return new FlatStyle();
     if (name == QLatin1String("common"))
         return new CommonStyle();
     if (name == QLatin1String("fusion"))
@@ -31,5 +34,7 @@ QIcon galleryWindowIcon(const QStyle *style)
 {
     if (const auto *gradient = qobject_cast<const GradientStyle *>(style))
         return gradient->windowIcon();
+    if (const auto *flat = qobject_cast<const FlatStyle *>(style))
+        return flat->windowIcon();
     return QIcon();
 }
