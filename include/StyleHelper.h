@@ -15,7 +15,9 @@ class StyleHelper
     Q_GADGET
 
 public:
-    enum ButtonType {
+    // Int-based, so that a value outside the list (say from a stored
+    // setting) is still a well-defined value that the looks draw as DEFAULT.
+    enum ButtonType : int {
         DEFAULT = 0,
         GRADIENT_LIGHTGRAY = 1,
         GRADIENT_MEDIUMGRAY = 2,
@@ -25,7 +27,7 @@ public:
     };
     Q_ENUM(ButtonType)
 
-    enum ButtonDesign {
+    enum ButtonDesign : int {
         BD_DEFAULT = 0,
         BD_GROUPBOX_SELECTION_LEFT = 1,
         BD_GROUPBOX_SELECTION_MID = 2,
