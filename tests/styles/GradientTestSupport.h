@@ -7,6 +7,7 @@
 #include <QProxyStyle>
 #include <QString>
 #include <QStyleOption>
+#include <type_traits>
 
 #include "RecordingPaintDevice.h"
 
@@ -35,26 +36,17 @@ inline QString stops(const QString &pair)
 
 // Draws one primitive or control through `style` and returns what reached
 // the device.
-inline QVector<PaintRecord> drawPrimitive(const QStyle *style, QStyle::PrimitiveElement element,
-                                          const QStyleOption &option, const QWidget *widget,
-                                          Qt::LayoutDirection direction = Qt::LeftToRight)
+template <typename Element>
+QVector<PaintRecord> draw(const QStyle *style, Element element, const QStyleOption &option, const QWidget *widget,
+                          Qt::LayoutDirection direction = Qt::LeftToRight)
 {
     RecordingPaintDevice device;
     QPainter painter(&device);
     painter.setLayoutDirection(direction);
-    style->drawPrimitive(element, &option, &painter, widget);
-    painter.end();
-    return device.records();
-}
-
-inline QVector<PaintRecord> drawControl(const QStyle *style, QStyle::ControlElement element,
-                                        const QStyleOption &option, const QWidget *widget,
-                                        Qt::LayoutDirection direction = Qt::LeftToRight)
-{
-    RecordingPaintDevice device;
-    QPainter painter(&device);
-    painter.setLayoutDirection(direction);
-    style->drawControl(element, &option, &painter, widget);
+    if constexpr (std::is_same_v<Element, QStyle::PrimitiveElement>)
+        style->drawPrimitive(element, &option, &painter, widget);
+    else
+        style->drawControl(element, &option, &painter, widget);
     painter.end();
     return device.records();
 }

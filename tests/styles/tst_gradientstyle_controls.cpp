@@ -92,7 +92,7 @@ private slots:
         option.rect = QRect(0, 0, 120, 30);
         option.state = QStyle::State(state);
         option.text = QStringLiteral("&Apply");
-        const auto texts = ofKind(GradientTest::drawControl(m_style.data(), QStyle::CE_PushButtonLabel, option, w),
+        const auto texts = ofKind(GradientTest::draw(m_style.data(), QStyle::CE_PushButtonLabel, option, w),
                                   PaintRecord::Text);
         // The mnemonic splits the text into runs; every run has the colour.
         QVERIFY(!texts.isEmpty());
@@ -131,7 +131,7 @@ private slots:
             option.text = text;
             option.icon = solidIcon(Qt::red);
             option.iconSize = QSize(16, 16);
-            const auto records = GradientTest::drawControl(qstyle(), QStyle::CE_PushButtonLabel, option, &button,
+            const auto records = GradientTest::draw(qstyle(), QStyle::CE_PushButtonLabel, option, &button,
                                                            option.direction);
             const auto pixmaps = ofKind(records, PaintRecord::Pixmap);
             QCOMPARE(pixmaps.size(), 1);
@@ -188,10 +188,10 @@ private slots:
         option.icon = solidIcon(Qt::blue);
         option.iconSize = QSize(16, 16);
         option.state = QStyle::State_Enabled;
-        const QRectF rest = ofKind(GradientTest::drawControl(&stacked, QStyle::CE_PushButtonLabel, option, &button),
+        const QRectF rest = ofKind(GradientTest::draw(&stacked, QStyle::CE_PushButtonLabel, option, &button),
                                    PaintRecord::Pixmap).first().mappedRect();
         option.state |= QStyle::State_Sunken;
-        const QRectF down = ofKind(GradientTest::drawControl(&stacked, QStyle::CE_PushButtonLabel, option, &button),
+        const QRectF down = ofKind(GradientTest::draw(&stacked, QStyle::CE_PushButtonLabel, option, &button),
                                    PaintRecord::Pixmap).first().mappedRect();
         QCOMPARE(down.topLeft() - rest.topLeft(), QPointF(7, vertical));
 
@@ -203,7 +203,7 @@ private slots:
         option.features = QStyleOptionButton::HasMenu;
         for (auto direction : { Qt::LeftToRight, Qt::RightToLeft }) {
             option.direction = direction;
-            const auto text = ofKind(GradientTest::drawControl(&stacked, QStyle::CE_PushButtonLabel, option, &button,
+            const auto text = ofKind(GradientTest::draw(&stacked, QStyle::CE_PushButtonLabel, option, &button,
                                                                direction),
                                      PaintRecord::Text).first();
             const qreal centre = text.mappedPosition().x() + QFontMetricsF(text.font).horizontalAdvance(option.text) / 2;
@@ -234,7 +234,7 @@ private slots:
         option.text = QStringLiteral("not this text");
         option.icon = button.icon();
         option.iconSize = QSize(16, 16);
-        const auto records = GradientTest::drawControl(m_style.data(), QStyle::CE_PushButtonLabel, option, &button);
+        const auto records = GradientTest::draw(m_style.data(), QStyle::CE_PushButtonLabel, option, &button);
         QCOMPARE(records.size(), 1); // no icon, no number: only the text
         const PaintRecord &text = records.first();
         QCOMPARE(text.kind, PaintRecord::Text);
@@ -273,7 +273,7 @@ private slots:
         option.state = QStyle::State(state);
         option.text = QStringLiteral("&View");
         option.palette.setColor(QPalette::ButtonText, Qt::magenta);
-        const auto records = GradientTest::drawControl(m_style.data(), QStyle::CE_MenuBarItem, option, &bar);
+        const auto records = GradientTest::draw(m_style.data(), QStyle::CE_MenuBarItem, option, &bar);
 
         const PaintRecord &fill = records.first();
         QCOMPARE(fill.kind, PaintRecord::Rects);
@@ -303,17 +303,17 @@ private slots:
         option.state = QStyle::State_Enabled | QStyle::State_Selected | QStyle::State_Sunken;
         option.text = QStringLiteral("File");
         option.menuItemType = QStyleOptionMenuItem::Normal;
-        const auto item = GradientTest::drawControl(m_style.data(), QStyle::CE_MenuBarItem, option, &bar);
+        const auto item = GradientTest::draw(m_style.data(), QStyle::CE_MenuBarItem, option, &bar);
         const bool highlighted = std::any_of(item.begin(), item.end(), [](const PaintRecord &r) {
             return r.brush.style() == Qt::SolidPattern && r.brushColor() == color("LIGHTGRAY");
         });
         QVERIFY(highlighted);
         QVERIFY(std::none_of(item.begin(), item.end(), [](const PaintRecord &r) { return r.kind == PaintRecord::Lines; }));
 
-        const auto empty = GradientTest::drawControl(m_style.data(), QStyle::CE_MenuBarEmptyArea, option, &bar);
+        const auto empty = GradientTest::draw(m_style.data(), QStyle::CE_MenuBarEmptyArea, option, &bar);
         QVERIFY(std::none_of(empty.begin(), empty.end(), [](const PaintRecord &r) { return !r.gradientStops().isEmpty(); }));
         QStyledMenuBar styled;
-        const auto styledEmpty = GradientTest::drawControl(m_style.data(), QStyle::CE_MenuBarEmptyArea, option, &styled);
+        const auto styledEmpty = GradientTest::draw(m_style.data(), QStyle::CE_MenuBarEmptyArea, option, &styled);
         QCOMPARE(styledEmpty.size(), 1);
         QCOMPARE(stopsToString(styledEmpty.first().gradientStops()), GradientTest::stops("MIDBLUE_2>DARKBLUE"));
         QCOMPARE(styledEmpty.first().rects, QVector<QRectF>{ QRectF(0, 0, 80, 30) });
@@ -343,7 +343,7 @@ private slots:
         option.palette.setColor(QPalette::Text, Qt::magenta);
         option.palette.setColor(QPalette::HighlightedText, Qt::magenta);
         option.palette.setColor(QPalette::Highlight, Qt::magenta);
-        const auto records = GradientTest::drawControl(m_style.data(), QStyle::CE_MenuItem, option, &menu);
+        const auto records = GradientTest::draw(m_style.data(), QStyle::CE_MenuItem, option, &menu);
         const auto texts = ofKind(records, PaintRecord::Text);
         QCOMPARE(texts.size(), 1);
         QCOMPARE(texts.first().penColor(), color(text));
@@ -360,8 +360,8 @@ private slots:
         plain.state = QStyle::State_Enabled;
         QStyledPushButton button;
         QStyledMenuBar bar;
-        QVERIFY(GradientTest::drawControl(m_style.data(), QStyle::CE_PushButtonLabel, plain, &button).isEmpty());
-        QVERIFY(GradientTest::drawControl(m_style.data(), QStyle::CE_MenuBarItem, plain, &bar).isEmpty());
+        QVERIFY(GradientTest::draw(m_style.data(), QStyle::CE_PushButtonLabel, plain, &button).isEmpty());
+        QVERIFY(GradientTest::draw(m_style.data(), QStyle::CE_MenuBarItem, plain, &bar).isEmpty());
 
         // Everything else reaches the common style with the hints on.
         RecordingPaintDevice device;
