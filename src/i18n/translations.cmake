@@ -10,9 +10,10 @@ set(VELTRIX_TS_FILES
 set(VELTRIX_TRANSLATIONS_BUILD_DIR "${PROJECT_BINARY_DIR}/translations"
     CACHE INTERNAL "Where the library's compiled translations are put in the build tree")
 set_source_files_properties(${VELTRIX_TS_FILES} PROPERTIES OUTPUT_LOCATION "${VELTRIX_TRANSLATIONS_BUILD_DIR}")
-qt5_add_translation(VELTRIX_QM_FILES ${VELTRIX_TS_FILES})
-set(VELTRIX_QM_FILES ${VELTRIX_QM_FILES} CACHE INTERNAL "The library's compiled translations")
+# qt5_add_translation appends to its output variable: start from an empty one.
+set(VELTRIX_LIBRARY_QM "")
+qt5_add_translation(VELTRIX_LIBRARY_QM ${VELTRIX_TS_FILES})
 
-add_custom_target(VeltrixTranslations ALL DEPENDS ${VELTRIX_QM_FILES})
+add_custom_target(VeltrixTranslations ALL DEPENDS ${VELTRIX_LIBRARY_QM})
 add_dependencies(Veltrix VeltrixTranslations)
-install(FILES ${VELTRIX_QM_FILES} DESTINATION "${VELTRIX_INSTALL_TRANSLATIONSDIR}")
+install(FILES ${VELTRIX_LIBRARY_QM} DESTINATION "${VELTRIX_INSTALL_TRANSLATIONSDIR}")
