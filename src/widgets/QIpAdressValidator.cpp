@@ -1,0 +1,66 @@
+#include "QIpAdressValidator.h"
+
+#include <QRegExp>
+
+namespace {
+
+// A decimal number from 0 to 255 without leading zeros.
+const char *const Ipv4FieldPattern = "^(0|[1-9]|[1-9][0-9]|1[0-9][0-9]|2([0-4][0-9]|5[0-5]))$";
+// Zero to four hexadecimal digits, either case.
+const char *const Ipv6FieldPattern = "^[0-9A-Fa-f]{,4}$";
+
+// No validation has been reported yet. The value matches none of Invalid (0),
+// Intermediate (1) and Acceptable (2), so the first result always differs
+// from it and is reported: the edit relies on that to mark a field the first
+// time it is validated. 3 still lies within the value range of
+// QValidator::State (two bits), so holding it is well defined.
+constexpr QValidator::State NoStateReported = static_cast<QValidator::State>(3);
+
+} // namespace
+
+QIpAdressValidator::QIpAdressValidator(QObject *parent, QIpAdressEdit::IpType ipType)
+    : QRegExpValidator(parent)
+    , m_ipType(ipType)
+    , m_lastState(NoStateReported)
+{
+    // Connected before any owner connects its own handler, so the new state
+    // is recorded before others react to it.
+    connect(this, &QIpAdressValidator::validationStateChanged, this, &QIpAdressValidator::onValidationStateChanged);
+    applyPattern();
+}
+
+QIpAdressValidator::~QIpAdressValidator() = default;
+
+QIpAdressEdit::IpType QIpAdressValidator::ipType() const
+{
+    return m_ipType;
+}
+
+void QIpAdressValidator::setIpType(QIpAdressEdit::IpType ipType)
+{
+    if (ipType == m_ipType)
+        return;
+    m_ipType = ipType;
+    applyPattern();
+}
+
+QValidator::State QIpAdressValidator::validate(QString &input, int &pos) const
+{
+    const QValidator::State result = QRegExpValidator::validate(input, pos);
+    // validate() is const for the toolkit; the change is recorded by the
+    // slot connected to the signal, not here.
+    if (result != m_lastState)
+        emit const_cast<QIpAdressValidator *>(this)->validationStateChanged(result);
+    return result;
+}
+
+void QIpAdressValidator::onValidationStateChanged(QValidator::State newState)
+{
+    m_lastState = newState;
+}
+
+void QIpAdressValidator::applyPattern()
+{
+    const char *pattern = m_ipType == QIpAdressEdit::IPv6 ? Ipv6FieldPattern : Ipv4FieldPattern;
+    setRegExp(QRegExp(QString::fromLatin1(pattern), Qt::CaseSensitive, QRegExp::RegExp));
+}
