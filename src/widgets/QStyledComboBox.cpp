@@ -7,17 +7,19 @@
 namespace {
 
 // Fusion caches the painted combo-box panel under a key built from state,
-// size and the palette's cache key, but not from the sub-controls, so a panel
-// without arrow and one with arrow would share a cache entry and whichever
-// was painted first would show for both. The arrowless panel is therefore
-// drawn with an equal palette that carries a cache key of its own, one per
-// widget palette, so that its cache entry is still reused from paint to paint.
-QPalette arrowlessPalette(const QPalette &palette)
+// size and the palette's cache key, but not from the sub-controls or from the
+// box's type and design. Boxes that look different (arrow or none, another
+// type or design) would share a cache entry and whichever was painted first
+// would show for all. Such a box is therefore drawn with an equal palette that
+// carries a cache key of its own, one per palette and look, so that its cache
+// entry is still reused from paint to paint.
+QPalette paletteForLook(const QPalette &palette, int look)
 {
-    static QHash<qint64, QPalette> copies;
-    auto it = copies.find(palette.cacheKey());
+    static QHash<QPair<qint64, int>, QPalette> copies;
+    const QPair<qint64, int> key(palette.cacheKey(), look);
+    auto it = copies.find(key);
     if (it == copies.end()) {
-        if (copies.size() >= 64)
+        if (copies.size() >= 256)
             copies.clear();
         // Changing a brush and back detaches the copy: same colours, new key.
         QPalette copy = palette;
@@ -25,7 +27,7 @@ QPalette arrowlessPalette(const QPalette &palette)
         copy.setBrush(QPalette::Active, QPalette::Window, QBrush(Qt::NoBrush));
         copy.setBrush(QPalette::Active, QPalette::Window, window);
         copy.resolve(palette.resolve());
-        it = copies.insert(palette.cacheKey(), copy);
+        it = copies.insert(key, copy);
     }
     // The key ignores the current colour group; it is the caller's.
     QPalette result = it.value();
@@ -73,10 +75,12 @@ void QStyledComboBox::paintEvent(QPaintEvent *)
     QStyleOptionComboBox option;
     initStyleOption(&option);
     // Nothing to drop down: an empty or disabled box shows no arrow.
-    if (count() == 0 || !isEnabled()) {
+    const bool arrowless = count() == 0 || !isEnabled();
+    if (arrowless)
         option.subControls &= ~QStyle::SC_ComboBoxArrow;
-        option.palette = arrowlessPalette(option.palette);
-    }
+    const int look = (arrowless ? 0x100 : 0) | (int(m_buttonType) & 0xf) << 4 | (int(m_buttonDesign) & 0xf);
+    if (look != 0)
+        option.palette = paletteForLook(option.palette, look);
 
     currentStyle->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, this);
     currentStyle->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, this);

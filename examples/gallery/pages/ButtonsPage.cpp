@@ -31,14 +31,13 @@ QStyledComboBox *styledCombo(int type, int design, int items, QWidget *parent)
     const QStringList texts{ tr("Ethernet"), tr("Wireless"), tr("Serial line") };
     combo->addItems(texts.mid(0, items));
     combo->setMinimumWidth(120);
-    // The base style caches a combo box's picture by palette, state and
-    // size, not by type and design: a palette of its own keeps each combo
-    // box apart. The dark types also get the light text that the look gives
-    // only to the blue one.
-    QPalette palette = combo->palette();
-    const bool dark = type == StyleHelper::GRADIENT_DARKGRAY || type == StyleHelper::GRADIENT_BLACK;
-    palette.setColor(QPalette::ButtonText, dark ? QColor(Qt::white) : palette.color(QPalette::ButtonText));
-    combo->setPalette(palette);
+    // The look gives light text only to the blue type; the dark types get it
+    // from the host here.
+    if (type == StyleHelper::GRADIENT_DARKGRAY || type == StyleHelper::GRADIENT_BLACK) {
+        QPalette palette = combo->palette();
+        palette.setColor(QPalette::ButtonText, Qt::white);
+        combo->setPalette(palette);
+    }
     return combo;
 }
 
