@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -18,7 +16,6 @@
 
 namespace {
 
-// Opens the protected parts a derived style would use.
 class TestableCommonStyle : public CommonStyle
 {
 public:
@@ -29,13 +26,6 @@ public:
     using CommonStyle::windowIcon;
 };
 
-QIcon solidIcon(const QColor &color)
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(color);
-    return QIcon(pixmap);
-}
-
 constexpr QPainter::RenderHints SmoothHints =
     QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform;
 
@@ -45,143 +35,129 @@ class TestCommonStyle : public QObject
 {
     Q_OBJECT
 
+    // Hosts and the toolkit reach the overrides through QStyle.
+    QStyle *style() const { return m_style.data(); }
+    QScopedPointer<TestableCommonStyle> m_style;
+    QScopedPointer<QStyle> m_fusion;
+
 private slots:
     void initTestCase()
     {
+        QFont font = QApplication::font();
+        font.setPointSize(7);
+        QApplication::setFont(font);
         m_style.reset(new TestableCommonStyle);
         m_fusion.reset(QStyleFactory::create(QStringLiteral("Fusion")));
     }
 
     void construction()
     {
-        QFont font = QApplication::font();
-        font.setPointSize(7);
-        QApplication::setFont(font);
-        TestableCommonStyle style;
         QCOMPARE(QApplication::font().pointSize(), 11);
-        QCOMPARE(int(style.styleOptions()), 19);
-        QCOMPARE(style.baseStyle()->objectName().toLower(), QStringLiteral("fusion"));
-        // No host resources in this program: the pictures stay null, silently.
-        QVERIFY(style.checkedPixmap.isNull());
-        QVERIFY(style.uncheckedPixmap.isNull());
-        QVERIFY(style.windowIcon().isNull());
-        QCOMPARE(style.navButtonMargin(), 8);
-
-        style.setStyleOptions(CommonStyle::CS_COMPACT_MENUBAR);
-        QCOMPARE(style.styleOptions(), QFlags<CommonStyle::StyleOption>(CommonStyle::CS_COMPACT_MENUBAR));
+        QCOMPARE(int(m_style->styleOptions()), 19);
+        // No host pictures in this program: they stay null, silently.
+        QVERIFY(m_style->checkedPixmap.isNull() && m_style->uncheckedPixmap.isNull());
+        QVERIFY(m_style->windowIcon().isNull());
+        QCOMPARE(m_style->navButtonMargin(), 8);
     }
 
-    void pixelMetrics_data()
+    void metricsAndHints_data()
     {
-        QTest::addColumn<int>("metric");
-        QTest::addColumn<int>("expected"); // -1: Fusion's answer
-        QTest::newRow("indicator width") << int(QStyle::PM_IndicatorWidth) << 18;
-        QTest::newRow("indicator height") << int(QStyle::PM_IndicatorHeight) << 18;
-        QTest::newRow("menu bar item spacing") << int(QStyle::PM_MenuBarItemSpacing) << 0;
-        QTest::newRow("menu bar v margin") << int(QStyle::PM_MenuBarVMargin) << 0;
-        QTest::newRow("menu bar h margin") << int(QStyle::PM_MenuBarHMargin) << 0;
-        QTest::newRow("button margin") << int(QStyle::PM_ButtonMargin) << -1;
-        QTest::newRow("small icon") << int(QStyle::PM_SmallIconSize) << -1;
-    }
-
-    void pixelMetrics()
-    {
-        QFETCH(int, metric);
-        QFETCH(int, expected);
-        const auto pm = QStyle::PixelMetric(metric);
-        QCOMPARE(qstyle()->pixelMetric(pm), expected < 0 ? m_fusion->pixelMetric(pm) : expected);
-    }
-
-    void styleHints_data()
-    {
-        QTest::addColumn<int>("hint");
+        QTest::addColumn<bool>("isMetric");
+        QTest::addColumn<int>("which");
         QTest::addColumn<QString>("widget");
         QTest::addColumn<int>("expected"); // -1: Fusion's answer
-        QTest::newRow("etch") << int(QStyle::SH_EtchDisabledText) << QString() << 0;
-        QTest::newRow("dither") << int(QStyle::SH_DitherDisabledText) << QString() << 0;
-        QTest::newRow("combo popup") << int(QStyle::SH_ComboBox_Popup) << QString() << 0;
-        QTest::newRow("menu bar separator") << int(QStyle::SH_DrawMenuBarSeparator) << QString() << 1;
-        QTest::newRow("underline, styled menu bar") << int(QStyle::SH_UnderlineShortcut) << "styled" << 0;
-        QTest::newRow("underline, plain menu bar") << int(QStyle::SH_UnderlineShortcut) << "plain" << -1;
-        QTest::newRow("underline, no widget") << int(QStyle::SH_UnderlineShortcut) << QString() << -1;
-        QTest::newRow("other hint") << int(QStyle::SH_Menu_SubMenuPopupDelay) << QString() << -1;
+        QTest::newRow("indicator width") << true << int(QStyle::PM_IndicatorWidth) << "" << 18;
+        QTest::newRow("indicator height") << true << int(QStyle::PM_IndicatorHeight) << "" << 18;
+        QTest::newRow("menu bar item spacing") << true << int(QStyle::PM_MenuBarItemSpacing) << "" << 0;
+        QTest::newRow("menu bar v margin") << true << int(QStyle::PM_MenuBarVMargin) << "" << 0;
+        QTest::newRow("menu bar h margin") << true << int(QStyle::PM_MenuBarHMargin) << "" << 0;
+        QTest::newRow("etch") << false << int(QStyle::SH_EtchDisabledText) << "" << 0;
+        QTest::newRow("dither") << false << int(QStyle::SH_DitherDisabledText) << "" << 0;
+        QTest::newRow("combo popup") << false << int(QStyle::SH_ComboBox_Popup) << "" << 0;
+        QTest::newRow("menu bar separator") << false << int(QStyle::SH_DrawMenuBarSeparator) << "" << 1;
+        QTest::newRow("underline, styled bar") << false << int(QStyle::SH_UnderlineShortcut) << "styled" << 0;
+        QTest::newRow("underline, plain bar") << false << int(QStyle::SH_UnderlineShortcut) << "plain" << -1;
+        QTest::newRow("underline, no widget") << false << int(QStyle::SH_UnderlineShortcut) << "" << -1;
     }
 
-    void styleHints()
+    void metricsAndHints()
     {
-        QFETCH(int, hint);
+        QFETCH(bool, isMetric);
+        QFETCH(int, which);
         QFETCH(QString, widget);
         QFETCH(int, expected);
         QStyledMenuBar styled;
         QMenuBar plain;
-        QWidget *w = widget == QLatin1String("styled") ? static_cast<QWidget *>(&styled)
-            : widget == QLatin1String("plain")          ? static_cast<QWidget *>(&plain)
-                                                        : nullptr;
-        const auto h = QStyle::StyleHint(hint);
-        QCOMPARE(qstyle()->styleHint(h, nullptr, w), expected < 0 ? m_fusion->styleHint(h, nullptr, w) : expected);
+        QWidget *w = widget == "styled" ? &styled : widget == "plain" ? static_cast<QWidget *>(&plain) : nullptr;
+        auto ask = [&](QStyle *s) {
+            return isMetric ? s->pixelMetric(QStyle::PixelMetric(which), nullptr, w)
+                            : s->styleHint(QStyle::StyleHint(which), nullptr, w);
+        };
+        if (expected < 0)
+            expected = ask(m_fusion.data());
+        QCOMPARE(ask(style()), expected);
     }
 
     void navButtonIconSize_data()
     {
         QTest::addColumn<int>("rectHeight");
+        QTest::addColumn<int>("fontHeight");
         QTest::addColumn<int>("expected");
-        const int fromFont = int(QFontMetrics(QApplication::font()).height() * 1.25);
-        QTest::newRow("tall rect: font decides") << fromFont + 20 << fromFont;
-        QTest::newRow("low rect: rect decides") << fromFont - 2 << fromFont - 2;
-        QTest::newRow("tie") << fromFont << fromFont;
+        QTest::newRow("font decides") << 40 << 16 << 20;
+        QTest::newRow("rect decides") << 18 << 16 << 18;
+        QTest::newRow("fraction truncated") << 40 << 15 << 18;
+        QTest::newRow("tie") << 20 << 16 << 20;
     }
 
     void navButtonIconSize()
     {
         QFETCH(int, rectHeight);
+        QFETCH(int, fontHeight);
         QFETCH(int, expected);
+        QFont font;
+        font.setPixelSize(fontHeight);
         QStyleOption option;
-        option.fontMetrics = QFontMetrics(QApplication::font());
+        option.fontMetrics = QFontMetrics(font);
         option.rect = QRect(0, 0, 100, rectHeight);
+        if (option.fontMetrics.height() != fontHeight)
+            QSKIP("the installed font does not give the wanted metrics height");
         QCOMPARE(TestableCommonStyle::navButtonIconSize(&option), expected);
     }
 
-    void pushButtonSize_data()
+    void sizeRules_data()
     {
+        QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("widened");
-        QTest::newRow("short text") << "Ok" << false;
-        QTest::newRow("long text") << "A rather long button text" << true;
+        QTest::addColumn<bool>("buttonOption");
+        QTest::newRow("short push button text") << "push" << "Ok" << true;
+        QTest::newRow("long push button text") << "push" << "A rather long button text" << true;
+        QTest::newRow("navigation button") << "nav" << "Step" << true;
+        QTest::newRow("navigation button, other option") << "nav" << "Step" << false;
     }
 
-    void pushButtonSize()
+    void sizeRules()
     {
+        QFETCH(QString, widget);
         QFETCH(QString, text);
-        QFETCH(bool, widened);
-        QPushButton button(text);
-        QStyleOptionButton option;
-        option.initFrom(&button);
-        option.text = text;
-        const QSize contents = option.fontMetrics.size(Qt::TextShowMnemonic, text);
-        const QSize base = m_fusion->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button);
-        const QSize size = qstyle()->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button);
-        const bool over = option.fontMetrics.horizontalAdvance(text) > 0.8 * base.width();
-        QCOMPARE(over, widened);
-        QCOMPARE(size, widened ? QSize(int(1.25 * base.width()), base.height()) : base);
-    }
-
-    void navigationButtonSize()
-    {
-        QNavigationButton button(0, QStringLiteral("Step"));
-        QStyleOptionButton option;
-        option.initFrom(&button);
+        QFETCH(bool, buttonOption);
+        QScopedPointer<QWidget> w(widget == "push" ? static_cast<QWidget *>(new QPushButton(text))
+                                                   : new QNavigationButton(0, text));
+        QStyleOptionButton buttonOpt;
+        QStyleOption plainOpt;
+        QStyleOption &option = buttonOption ? buttonOpt : plainOpt;
+        option.initFrom(w.data());
         option.rect = QRect(0, 0, 60, 40);
-        const QSize contents(50, 16);
-        const QSize base = m_fusion->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button);
-        const int n = TestableCommonStyle::navButtonIconSize(&option);
-        QCOMPARE(qstyle()->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button),
-                 QSize(base.width() + n + 18, 2 * n));
-
-        // An option of another class skips the rule.
-        QStyleOption plainOption;
-        plainOption.initFrom(&button);
-        QCOMPARE(qstyle()->sizeFromContents(QStyle::CT_PushButton, &plainOption, contents, &button),
-                 m_fusion->sizeFromContents(QStyle::CT_PushButton, &plainOption, contents, &button));
+        const QSize contents = option.fontMetrics.size(Qt::TextShowMnemonic, text);
+        QSize expected = m_fusion->sizeFromContents(QStyle::CT_PushButton, &option, contents, w.data());
+        if (widget == "push" && option.fontMetrics.horizontalAdvance(text) > 0.8 * expected.width())
+            expected.setWidth(int(1.25 * expected.width()));
+        if (widget == "nav" && buttonOption) {
+            const int n = TestableCommonStyle::navButtonIconSize(&option);
+            expected = QSize(expected.width() + n + 18, 2 * n);
+        }
+        QCOMPARE(style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, w.data()), expected);
+        if (text.startsWith("A rather")) // the long text really is the widened case
+            QVERIFY(expected.width() > m_fusion->sizeFromContents(QStyle::CT_PushButton, &option, contents, w.data()).width());
     }
 
     void menuBarItemSize_data()
@@ -189,11 +165,12 @@ private slots:
         QTest::addColumn<bool>("styled");
         QTest::addColumn<bool>("withIcon");
         QTest::addColumn<int>("flags");
-        QTest::addColumn<int>("extra"); // beyond contents + 22; -1: plus text width + 5 + 14
-        QTest::newRow("plain bar") << false << true << 19 << 0;
-        QTest::newRow("styled bar, text") << true << false << 19 << 14;
-        QTest::newRow("styled bar, icon") << true << true << 19 << -1;
-        QTest::newRow("styled bar, icon, icons off") << true << true << 0 << 14;
+        QTest::addColumn<bool>("textAdded");
+        QTest::addColumn<int>("extra");
+        QTest::newRow("plain bar") << false << true << 19 << false << 0;
+        QTest::newRow("styled bar, text") << true << false << 19 << false << 14;
+        QTest::newRow("styled bar, icon") << true << true << 19 << true << 14;
+        QTest::newRow("styled bar, icons off") << true << true << 0 << false << 14;
     }
 
     void menuBarItemSize()
@@ -201,190 +178,168 @@ private slots:
         QFETCH(bool, styled);
         QFETCH(bool, withIcon);
         QFETCH(int, flags);
+        QFETCH(bool, textAdded);
         QFETCH(int, extra);
         QScopedPointer<QMenuBar> bar(styled ? new QStyledMenuBar : new QMenuBar);
         bar->resize(300, 27);
-        TestableCommonStyle style;
-        style.setStyleOptions(QFlags<CommonStyle::StyleOption>(flags));
+        m_style->setStyleOptions(QFlags<CommonStyle::StyleOption>(flags));
         QStyleOptionMenuItem option;
         option.initFrom(bar.data());
         option.text = QStringLiteral("&File");
         if (withIcon)
-            option.icon = solidIcon(Qt::red);
-        const QSize contents(16, 16);
-        const int textExtra = option.fontMetrics.size(Qt::TextShowMnemonic, option.text).width() + 5 + 14;
-        QCOMPARE(static_cast<QStyle &>(style).sizeFromContents(QStyle::CT_MenuBarItem, &option, contents, bar.data()),
-                 QSize(16 + 22 + (extra < 0 ? textExtra : extra), 27));
-        // Without a widget there is nothing to take the height from.
-        QCOMPARE(static_cast<QStyle &>(style).sizeFromContents(QStyle::CT_MenuBarItem, &option, contents, nullptr),
-                 m_fusion->sizeFromContents(QStyle::CT_MenuBarItem, &option, contents, nullptr));
+            option.icon = QIcon(QPixmap(16, 16));
+        const int textWidth = option.fontMetrics.size(Qt::TextShowMnemonic, option.text).width() + 5;
+        const QSize size = style()->sizeFromContents(QStyle::CT_MenuBarItem, &option, QSize(16, 16), bar.data());
+        m_style->setStyleOptions(QFlags<CommonStyle::StyleOption>(19));
+        QCOMPARE(size, QSize(16 + 22 + extra + (textAdded ? textWidth : 0), 27));
+        // Without a widget the rule is skipped.
+        QCOMPARE(style()->sizeFromContents(QStyle::CT_MenuBarItem, &option, QSize(16, 16), nullptr),
+                 m_fusion->sizeFromContents(QStyle::CT_MenuBarItem, &option, QSize(16, 16), nullptr));
     }
 
-    void polishAndUnpolish_data()
+    void polish_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("hover");
-        QTest::newRow("push button") << "button" << true;
-        QTest::newRow("combo box") << "combo" << true;
-        QTest::newRow("menu bar") << "menubar" << true;
-        QTest::newRow("label") << "label" << false;
+        QTest::addColumn<int>("polishedPoints"); // 0: font untouched
+        QTest::newRow("push button") << "button" << true << 0;
+        QTest::newRow("combo box") << "combo" << true << 0;
+        QTest::newRow("menu bar") << "menubar" << true << 0;
+        QTest::newRow("label") << "label" << false << 0;
+        QTest::newRow("navigation button") << "nav" << true << 10;
+        QTest::newRow("no widget") << "" << false << 0;
     }
 
-    void polishAndUnpolish()
+    void polish()
     {
         QFETCH(QString, kind);
         QFETCH(bool, hover);
-        QScopedPointer<QWidget> widget(kind == QLatin1String("button") ? static_cast<QWidget *>(new QPushButton)
-                                           : kind == QLatin1String("combo") ? static_cast<QWidget *>(new QComboBox)
-                                           : kind == QLatin1String("menubar") ? static_cast<QWidget *>(new QMenuBar)
-                                                                              : static_cast<QWidget *>(new QLabel));
-        widget->setAttribute(Qt::WA_Hover, false);
-        qstyle()->polish(widget.data());
-        QCOMPARE(widget->testAttribute(Qt::WA_Hover), hover);
-        widget->setAttribute(Qt::WA_Hover, true);
-        qstyle()->unpolish(widget.data());
-        QCOMPARE(widget->testAttribute(Qt::WA_Hover), !hover);
+        QFETCH(int, polishedPoints);
+        QScopedPointer<QWidget> w(kind == "button" ? static_cast<QWidget *>(new QPushButton)
+                                  : kind == "combo" ? new QComboBox
+                                  : kind == "menubar" ? new QMenuBar
+                                  : kind == "nav" ? static_cast<QWidget *>(new QNavigationButton)
+                                  : kind == "label" ? static_cast<QWidget *>(new QLabel) : nullptr);
+        style()->polish(w.data()); // a null widget matches nothing and must not crash
+        if (!w)
+            return style()->unpolish(w.data());
+        QCOMPARE(w->testAttribute(Qt::WA_Hover), hover);
+        QCOMPARE(w->font().pointSize(), polishedPoints ? polishedPoints : 11);
+        w->setAttribute(Qt::WA_Hover, true);
+        w->setFont(QFont(w->font().family(), 5));
+        style()->unpolish(w.data());
+        QCOMPARE(w->testAttribute(Qt::WA_Hover), !hover);
+        QCOMPARE(w->font().pointSize(), polishedPoints ? 11 : 5);
     }
 
     void polishStyledMenuBar_data()
     {
         QTest::addColumn<bool>("compact");
-        QTest::addColumn<int>("height");
-        QTest::newRow("normal") << false << 30;
-        QTest::newRow("compact") << true << 15;
+        QTest::newRow("normal") << false;
+        QTest::newRow("compact") << true;
     }
 
     void polishStyledMenuBar()
     {
         QFETCH(bool, compact);
-        QFETCH(int, height);
-        TestableCommonStyle style;
-        if (compact)
-            style.setStyleOptions(style.styleOptions() | CommonStyle::CS_COMPACT_MENUBAR);
+        m_style->setStyleOptions(compact ? CommonStyle::CS_COMPACT_MENUBAR : CommonStyle::CS_MENUBAR_ICONS);
         QStyledMenuBar bar;
         QMenu *file = bar.addMenu(QStringLiteral("File"));
-        QAction *open = file->addAction(QStringLiteral("Open"));
         QMenu *recent = file->addMenu(QStringLiteral("Recent"));
-        QAction *nested = recent->addAction(QStringLiteral("a.txt"));
+        const QList<QAction *> actions{ file->menuAction(), file->addAction(QStringLiteral("Open")),
+                                        recent->menuAction(), recent->addAction(QStringLiteral("a.txt")) };
         QPalette palette = bar.palette();
         palette.setColor(QPalette::Window, Qt::magenta);
         bar.setPalette(palette);
 
-        static_cast<QStyle &>(style).polish(&bar);
-        QCOMPARE(bar.minimumHeight(), height);
-        QCOMPARE(bar.maximumHeight(), height);
+        style()->polish(&bar);
+        m_style->setStyleOptions(QFlags<CommonStyle::StyleOption>(19));
+        QCOMPARE(bar.maximumHeight(), compact ? 15 : 30);
+        QCOMPARE(bar.minimumHeight(), compact ? 15 : 30);
         QCOMPARE(bar.font().pointSize(), 12);
-        for (QAction *action : { file->menuAction(), open, recent->menuAction(), nested })
+        for (QAction *action : actions)
             QCOMPARE(action->isVisible(), !compact);
 
-        static_cast<QStyle &>(style).unpolish(&bar);
+        style()->unpolish(&bar);
         QCOMPARE(bar.maximumHeight(), 30);
-        QCOMPARE(bar.font().pointSize(), QApplication::font().pointSize());
+        QCOMPARE(bar.font().pointSize(), 11);
         QCOMPARE(bar.palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Window));
-        for (QAction *action : { file->menuAction(), open, recent->menuAction(), nested })
+        for (QAction *action : actions)
             QVERIFY(action->isVisible());
-    }
-
-    void polishNavigationButton()
-    {
-        QNavigationButton button(3, QStringLiteral("Step"));
-        qstyle()->polish(&button);
-        QCOMPARE(button.font().pointSize(), 10);
-        qstyle()->unpolish(&button);
-        QCOMPARE(button.font().pointSize(), QApplication::font().pointSize());
-        // A null widget matches nothing and must not crash.
-        qstyle()->polish(static_cast<QWidget *>(nullptr));
-        qstyle()->unpolish(static_cast<QWidget *>(nullptr));
     }
 
     void menuBarItemDrawing_data()
     {
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("withIcon");
-        QTest::newRow("enabled text") << true << false;
-        QTest::newRow("disabled text") << false << false;
-        QTest::newRow("enabled icon") << true << true;
+        QTest::addColumn<bool>("menuOption");
+        QTest::newRow("enabled text") << true << false << true;
+        QTest::newRow("disabled text: no chevron") << false << false << true;
+        QTest::newRow("enabled icon") << true << true << true;
+        QTest::newRow("wrong option class: nothing") << true << false << false;
     }
 
     void menuBarItemDrawing()
     {
         QFETCH(bool, enabled);
         QFETCH(bool, withIcon);
+        QFETCH(bool, menuOption);
         QStyledMenuBar bar;
-        QStyleOptionMenuItem option;
+        QStyleOptionMenuItem item;
+        QStyleOptionButton button;
+        QStyleOption &option = menuOption ? static_cast<QStyleOption &>(item) : button;
         option.initFrom(&bar);
         option.rect = QRect(20, 3, 90, 26);
-        option.text = QStringLiteral("&Edit");
         option.palette.setColor(QPalette::ButtonText, QColor(0x12, 0x34, 0x56));
         option.state = enabled ? QStyle::State_Enabled : QStyle::State_None;
+        item.text = button.text = QStringLiteral("&Edit");
         if (withIcon)
-            option.icon = solidIcon(Qt::green);
+            item.icon = QIcon(QPixmap(32, 32));
 
         RecordingPaintDevice device;
         QPainter painter(&device);
-        qstyle()->drawControl(QStyle::CE_MenuBarItem, &option, &painter, &bar);
+        style()->drawControl(QStyle::CE_MenuBarItem, &option, &painter, &bar);
         QCOMPARE(painter.renderHints() & SmoothHints, SmoothHints);
         painter.end();
+        if (!menuOption) {
+            QVERIFY(device.records().isEmpty());
+            return;
+        }
 
         const auto texts = device.records(PaintRecord::Text);
         QCOMPARE(texts.size(), 1);
         QCOMPARE(texts.first().text, QStringLiteral("Edit"));
-        const int iconWidth = withIcon ? qstyle()->pixelMetric(QStyle::PM_SmallIconSize) : 0;
-        const int textLeft = withIcon ? 20 + iconWidth + 15 : 20 + 11;
-        QCOMPARE(texts.first().mappedPosition().x(), qreal(textLeft));
-
+        const int iconWidth = withIcon ? style()->pixelMetric(QStyle::PM_SmallIconSize) : 0;
+        QCOMPARE(texts.first().mappedPosition().x(), qreal(withIcon ? 20 + iconWidth + 15 : 20 + 11));
         const auto pixmaps = device.records(PaintRecord::Pixmap);
         QCOMPARE(pixmaps.size(), withIcon ? 1 : 0);
         if (withIcon)
-            QCOMPARE(pixmaps.first().mappedRect().left(), qreal(20 + 11));
+            QCOMPARE(pixmaps.first().mappedRect().left(), 20.0 + 11);
 
         const auto paths = device.records(PaintRecord::Path);
         QCOMPARE(paths.size(), enabled ? 1 : 0);
-        if (enabled) {
-            const PaintRecord &chevron = paths.first();
-            QCOMPARE(chevron.pen.width(), 2);
-            QCOMPARE(chevron.penColor(), QColor(0x12, 0x34, 0x56));
-            const int x = option.rect.right() - 19;
-            const int y = option.rect.top() - 1 + option.rect.height() / 2;
-            const QPainterPath path = chevron.mappedPath();
-            QCOMPARE(path.elementCount(), 3);
-            QCOMPARE(QPointF(path.elementAt(0)), QPointF(x, y));
-            QCOMPARE(QPointF(path.elementAt(1)), QPointF(x + 4, y + 4));
-            QCOMPARE(QPointF(path.elementAt(2)), QPointF(x + 8, y));
-        }
-    }
-
-    void menuBarItemWithWrongOption()
-    {
-        QStyleOptionButton option;
-        option.rect = QRect(0, 0, 80, 20);
-        option.state = QStyle::State_Enabled;
-        option.text = QStringLiteral("Edit");
-        RecordingPaintDevice device;
-        QPainter painter(&device);
-        qstyle()->drawControl(QStyle::CE_MenuBarItem, &option, &painter, nullptr);
-        painter.end();
-        QVERIFY(device.records().isEmpty());
+        if (!enabled)
+            return;
+        QCOMPARE(paths.first().pen.width(), 2);
+        QCOMPARE(paths.first().penColor(), QColor(0x12, 0x34, 0x56));
+        const int x = 20 + 89 - 19;
+        const int y = 3 - 1 + 26 / 2;
+        const QPainterPath chevron = paths.first().mappedPath();
+        QCOMPARE(chevron.elementCount(), 3);
+        QCOMPARE(QPointF(chevron.elementAt(0)), QPointF(x, y));
+        QCOMPARE(QPointF(chevron.elementAt(1)), QPointF(x + 4, y + 4));
+        QCOMPARE(QPointF(chevron.elementAt(2)), QPointF(x + 8, y));
     }
 
     void complexControlLeavesHintsOn()
     {
         QStyleOptionComboBox option;
         option.rect = QRect(0, 0, 120, 24);
-        option.state = QStyle::State_Enabled;
         RecordingPaintDevice device;
         QPainter painter(&device);
-        painter.setRenderHints(SmoothHints, false);
-        qstyle()->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, nullptr);
+        style()->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, nullptr);
         QCOMPARE(painter.renderHints() & SmoothHints, SmoothHints);
     }
-
-private:
-    // Hosts and the toolkit reach the overrides through QStyle.
-    QStyle *qstyle() const { return m_style.data(); }
-
-    QScopedPointer<TestableCommonStyle> m_style;
-    QScopedPointer<QStyle> m_fusion;
 };
 
 QTEST_MAIN(TestCommonStyle)
