@@ -12,6 +12,7 @@
 #include <CommonStyle.h>
 #include <FlatStyle.h>
 #include <GradientStyle.h>
+#include <QElidedLabel.h>
 #include <QFrameDescriptionLabel.h>
 #include <QFrameHeaderLabel.h>
 #include <QIpAdressEdit.h>
@@ -75,6 +76,7 @@ public:
                                 new QCheckBox(QStringLiteral("Check"), page),
                                 new QLineEdit(QStringLiteral("Edit"), page),
                                 new QPixmapButton(solidIcon(Qt::blue).pixmap(24), page),
+                                new QElidedLabel(QStringLiteral("A long text that is elided ").repeated(8), page),
                                 new QIpAdressEdit(page, QIpAdressEdit::IPv4),
                                 new QIpAdressEdit(page, QIpAdressEdit::IPv6) };
         for (QWidget *w : more)
