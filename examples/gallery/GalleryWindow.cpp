@@ -214,6 +214,16 @@ void GalleryWindow::retranslate()
     }
     m_back->setText(tr("Back"));
     m_next->setText(tr("Next"));
+    // A checked step draws its title in bold, wider than the size hint
+    // measured in the regular weight: leave it room before the marker.
+    int widest = 0;
+    for (QNavigationButton *step : qAsConst(m_stepButtons)) {
+        QFont bold = step->font();
+        bold.setBold(true);
+        widest = qMax(widest, step->sizeHint().width() + QFontMetrics(bold).horizontalAdvance(step->text())
+                                  - step->fontMetrics().horizontalAdvance(step->text()));
+    }
+    m_steps->setMinimumWidth(widest + 4);
 }
 
 void GalleryWindow::changeEvent(QEvent *event)

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <GradientStyle.h>
 #include <QStyledComboBox.h>
 #include <QStyledGroupBox.h>
 #include <QStyledPushButton.h>
@@ -31,9 +32,10 @@ QStyledComboBox *styledCombo(int type, int design, int items, QWidget *parent)
     const QStringList texts{ tr("Ethernet"), tr("Wireless"), tr("Serial line") };
     combo->addItems(texts.mid(0, items));
     combo->setMinimumWidth(120);
-    // The look gives light text only to the blue type; the dark types get it
-    // from the host here.
-    if (type == StyleHelper::GRADIENT_DARKGRAY || type == StyleHelper::GRADIENT_BLACK) {
+    // The gradient look gives light text only to its blue type; its dark
+    // types get it from the host here (the flat look keeps them light grey).
+    if (qobject_cast<GradientStyle *>(QApplication::style())
+        && (type == StyleHelper::GRADIENT_DARKGRAY || type == StyleHelper::GRADIENT_BLACK)) {
         QPalette palette = combo->palette();
         palette.setColor(QPalette::ButtonText, Qt::white);
         combo->setPalette(palette);
