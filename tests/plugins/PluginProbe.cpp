@@ -1,19 +1,18 @@
 // A Qt program that knows nothing of Veltrix: it links Qt only and reaches
-// the library through its plugins, like any foreign application would.
+// the library through its plugins, like any foreign application.
 //
 //   veltrix-plugin-probe [-style KEY] [--ui FILE]
 //
-// Prints "style <class name>" for the application style, paints a window of
-// stock widgets under it and, with --ui, loads the form through QUiLoader and
-// prints "widget <object name> <class name>" for every named widget and
-// "property <object name>.<property> <value>" for the properties listed in
-// the form's "probe" dynamic property (comma-separated). Every Qt message is
-// passed on to stderr.
+// Prints "style <class>", paints stock widgets under that style ("painted
+// yes"), then with --ui loads the form through QUiLoader and prints
+// "widget <name> <class>" per named widget and "property <name>.<property>
+// <value>" for each entry of the form's "probe" property. Last comes
+// "library <path>" for each libVeltrix in the process. Qt's messages go to
+// stderr.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QMetaProperty>
 #include <QPushButton>
 #include <QStyle>
@@ -23,60 +22,38 @@
 
 namespace {
 
-QTextStream &out()
+QString propertyText(const QObject *object, const QByteArray &name)
 {
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-QString propertyText(const QObject *object, const char *name)
-{
-    const QMetaObject *meta = object->metaObject();
-    const int index = meta->indexOfProperty(name);
+    const int index = object->metaObject()->indexOfProperty(name.constData());
     if (index < 0)
         return QStringLiteral("<none>");
-    const QMetaProperty property = meta->property(index);
-    const QVariant value = property.read(object);
-    // Enumerations and flags are printed by key, as a form would write them.
-    if (property.isEnumType()) {
-        const QMetaEnum metaEnum = property.enumerator();
-        const int number = value.toInt();
-        return metaEnum.isFlag() ? QString::fromLatin1(metaEnum.valueToKeys(number))
-                                 : QString::fromLatin1(metaEnum.valueToKey(number));
-    }
-    return value.toString();
+    const QMetaProperty property = object->metaObject()->property(index);
+    const int value = property.read(object).toInt();
+    if (!property.isEnumType())
+        return property.read(object).toString();
+    const QMetaEnum keys = property.enumerator();
+    return QString::fromLatin1(keys.isFlag() ? keys.valueToKeys(value) : QByteArray(keys.valueToKey(value)));
 }
 
-int loadForm(const QString &fileName)
+void printForm(QTextStream &out, const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("cannot open %s", qPrintable(fileName));
-        return 2;
-    }
     QUiLoader loader;
-    QWidget *form = loader.load(&file);
+    QScopedPointer<QWidget> form(loader.load(&file));
     if (!form) {
         qWarning("cannot load %s: %s", qPrintable(fileName), qPrintable(loader.errorString()));
-        return 2;
+        return;
     }
-    form->show();
-    QApplication::processEvents();
-    const QList<QWidget *> widgets = form->findChildren<QWidget *>();
-    for (const QWidget *widget : widgets) {
+    for (const QWidget *widget : form->findChildren<QWidget *>()) {
         if (!widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_")))
-            out() << "widget " << widget->objectName() << ' ' << widget->metaObject()->className() << '\n';
+            out << "widget " << widget->objectName() << ' ' << widget->metaObject()->className() << '\n';
     }
-    const QStringList probes = form->property("probe").toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString &probe : probes) {
-        const QString objectName = probe.section(QLatin1Char('.'), 0, 0).trimmed();
-        const QByteArray propertyName = probe.section(QLatin1Char('.'), 1).trimmed().toLatin1();
-        const QObject *object = form->findChild<QObject *>(objectName);
-        out() << "property " << objectName << '.' << propertyName << ' '
-              << (object ? propertyText(object, propertyName.constData()) : QStringLiteral("<missing>")) << '\n';
+    for (const QString &probe : form->property("probe").toString().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QObject *object = form->findChild<QObject *>(probe.section(QLatin1Char('.'), 0, 0));
+        out << "property " << probe << ' '
+            << (object ? propertyText(object, probe.section(QLatin1Char('.'), 1).toLatin1()) : QStringLiteral("<missing>"))
+            << '\n';
     }
-    delete form;
-    return 0;
 }
 
 } // namespace
@@ -87,29 +64,32 @@ int main(int argc, char **argv)
         QTextStream(stderr) << message << '\n';
     });
     QApplication app(argc, argv);
+    QTextStream out(stdout);
+    out << "style " << QApplication::style()->metaObject()->className() << '\n';
 
-    out() << "style " << QApplication::style()->metaObject()->className() << '\n';
-
-    // Stock widgets painted under the style: a crash or a warning here is
-    // what a foreign application would meet.
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     layout->addWidget(new QPushButton(QStringLiteral("Push")));
     layout->addWidget(new QCheckBox(QStringLiteral("Check")));
-    auto *combo = new QComboBox;
-    combo->addItems({QStringLiteral("One"), QStringLiteral("Two")});
-    layout->addWidget(combo);
-    layout->addWidget(new QLineEdit(QStringLiteral("Text")));
+    layout->addWidget(new QComboBox);
     window.show();
-    QApplication::processEvents();
-    const bool painted = !window.grab().isNull();
-    out() << "painted " << (painted ? "yes" : "no") << '\n';
+    out << "painted " << (window.grab().isNull() ? "no" : "yes") << '\n';
 
-    const QStringList arguments = QApplication::arguments();
-    const int uiIndex = arguments.indexOf(QStringLiteral("--ui"));
-    int result = 0;
-    if (uiIndex > 0 && uiIndex + 1 < arguments.size())
-        result = loadForm(arguments.at(uiIndex + 1));
-    out().flush();
-    return result;
+    const int uiIndex = QApplication::arguments().indexOf(QStringLiteral("--ui"));
+    if (uiIndex > 0 && uiIndex + 1 < QApplication::arguments().size())
+        printForm(out, QApplication::arguments().at(uiIndex + 1));
+
+    // Which libVeltrix the plugins brought in, from the process's own map.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QStringList libraries;
+    if (maps.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (const QString &line : QString::fromLocal8Bit(maps.readAll()).split(QLatin1Char('\n'))) {
+            const QString path = line.section(QLatin1Char(' '), -1);
+            if (path.contains(QLatin1String("/libVeltrix.so")) && !libraries.contains(path))
+                libraries.append(path);
+        }
+    }
+    for (const QString &library : libraries)
+        out << "library " << library << '\n';
+    return 0;
 }
