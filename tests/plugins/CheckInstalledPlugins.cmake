@@ -1,0 +1,35 @@
+# cmake -P script: installs the build into a fresh prefix and runs the Qt-only
+# probe against the installed plugins, with nothing but QT_PLUGIN_PATH set.
+file(REMOVE_RECURSE "${WORK_DIR}")
+set(prefix "${WORK_DIR}/prefix")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}"
+    RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "install failed: ${err}")
+endif()
+foreach(plugin styles/libveltrixstyles.so designer/libveltrixwidgets.so)
+    if(NOT EXISTS "${prefix}/${PLUGIN_DIR}/${plugin}")
+        message(FATAL_ERROR "missing in the installed tree: ${PLUGIN_DIR}/${plugin}")
+    endif()
+endforeach()
+
+# The plugins must bring in the installed library through their own RPATH.
+set(ENV{QT_PLUGIN_PATH} "${prefix}/${PLUGIN_DIR}")
+unset(ENV{LD_LIBRARY_PATH})
+execute_process(COMMAND "${PROBE}" -style VeltrixFlat --ui "${FORM}"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+file(GLOB library "${prefix}/${LIB_DIR}/libVeltrix.so.*.*.*")
+get_filename_component(library "${library}" REALPATH)
+foreach(line "style FlatStyle" "painted yes" "widget slide QSlideMaster" "widget slidePage QWidget"
+             "property okButton.buttonType GRADIENT_BLUE" "property okButton.buttonOptions BO_ICON_LEFT_ALIGNED"
+             "property ipEdit.ipAdress 192.168.1.10" "library ${library}")
+    string(FIND "${out}" "${line}\n" at)
+    if(NOT rc EQUAL 0 OR at EQUAL -1)
+        message(FATAL_ERROR "expected \"${line}\" from the probe (exit ${rc}):\n${out}\n${err}")
+    endif()
+endforeach()
+string(REGEX MATCHALL "library [^\n]*" loaded "${out}")
+list(LENGTH loaded count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "more than one libVeltrix in the probe process:\n${out}")
+endif()
