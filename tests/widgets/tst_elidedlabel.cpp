@@ -76,7 +76,7 @@ private slots:
 
         const QMetaProperty property =
             empty.metaObject()->property(empty.metaObject()->indexOfProperty("isElided"));
-        QVERIFY(property.isReadable() && property.isDesignable() && property.isStored());
+        QVERIFY(property.isReadable() && property.isDesignable() && property.isScriptable() && property.isStored());
         QVERIFY(!property.isWritable() && !property.isResettable() && !property.hasNotifySignal());
         QVERIFY(!empty.setProperty("isElided", true));
         QCOMPARE(empty.property("isElided"), QVariant(false));
