@@ -1,0 +1,247 @@
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QtTest>
+
+#include <GradientStyle.h>
+#include <QNavigationButton.h>
+#include <QNavigationButtonGroup.h>
+#include <QPixmapButton.h>
+
+#include "TestSupport.h"
+
+namespace {
+
+using Group = QNavigationButtonGroup;
+constexpr int Default = -1, Prev = Group::NAV_ENABLE_PREVIOUS, Next = Group::NAV_ENABLE_NEXT;
+
+// Fusion, except that a push-button size query answers the contents plus (11, 7).
+struct ProbeStyle : QProxyStyle
+{
+    ProbeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    static QSize answer(const QSize &contents) { return contents + QSize(11, 7); }
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        return type == CT_PushButton ? answer(size) : QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+};
+
+// A group built from a pattern: 'N' adds a navigation button, 'P' a plain push button (enabled and
+// not checkable until added). Button i gets id 10 + i, never its list position; a lower case
+// letter adds it with id -1. Both click signals are logged in the order they arrive, the button
+// form with the index of its argument and the state of all buttons at that moment.
+struct Steps
+{
+    explicit Steps(const QString &pattern, int options = Default)
+    {
+        for (int i = 0; i < pattern.size(); ++i) {
+            const int id = pattern.at(i).isUpper() ? 10 + i : -1;
+            auto *step = pattern.at(i).toUpper() == 'N' ? new QNavigationButton(id) : nullptr;
+            buttons << (step ? static_cast<QAbstractButton *>(step) : new QPushButton);
+            step ? group.addNavigationButton(step) : group.addNavigationButton(buttons.last(), id);
+        }
+        if (options != Default)
+            group.setNavigationOptions(Group::NavigationOptions(options));
+        QObject::connect(&group, qOverload<QAbstractButton *>(&Group::buttonClicked),
+                         [this](QAbstractButton *b) { log << QString("b%1:%2").arg(buttons.indexOf(b)).arg(state()); });
+        QObject::connect(&group, qOverload<int>(&Group::buttonClicked), [this](int id) { log << QString::number(id); });
+    }
+    QNavigationButton *step(int i) const { return qobject_cast<QNavigationButton *>(buttons.at(i)); }
+    // Per button: '0' disabled, '1' enabled, 'C' checked, 'c' checked but disabled, 'x' deleted.
+    QString state() const
+    {
+        QString s;
+        for (const QAbstractButton *b : buttons)
+            s += !b ? 'x' : b->isChecked() ? (b->isEnabled() ? 'C' : 'c') : (b->isEnabled() ? '1' : '0');
+        return s;
+    }
+    Group group{ QBoxLayout::BottomToTop };
+    QList<QPointer<QAbstractButton>> buttons;
+    QStringList log;
+};
+
+} // namespace
+
+class TestNavigationButtons : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void navigationButton_data()
+    {
+        QTest::addColumn<int>("id"); // -1: the parent-only constructor
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("iconSize"); // invalid: no icon
+        QTest::addColumn<bool>("measured");  // the text's size counts in the contents
+        QTest::newRow("no text, no icon") << -1 << QString() << QSize() << true;
+        QTest::newRow("text") << 4 << "Target" << QSize() << true;
+        QTest::newRow("icon, no text") << 0 << QString() << QSize(20, 4) << false;
+        QTest::newRow("icon, text") << 12 << "&Go" << QSize(20, 4) << true;
+        QTest::newRow("tall icon, text") << 3 << "Go" << QSize(12, 60) << true;
+    }
+
+    void navigationButton()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, text);
+        QFETCH(QSize, iconSize);
+        QFETCH(bool, measured);
+        ProbeStyle style;
+        QNavigationButton next(1);
+        QWidget parent;
+        auto *button = iconSize.isValid() ? new QNavigationButton(id, QIcon(QPixmap(8, 8)), text, &parent)
+                       : id >= 0 ? new QNavigationButton(id, text, &parent) : new QNavigationButton(&parent);
+        QVERIFY(button->id() == id && button->parentWidget() == &parent);
+        QVERIFY(button->text() == text && button->icon().isNull() != iconSize.isValid() && !button->predecessor());
+        QVERIFY(button->isCheckable() && !button->isChecked() && !button->isEnabled() && !button->successor());
+        QVERIFY(button->setProperty("successor", QVariant::fromValue(&next)) && button->successor() == &next);
+        QVERIFY(!next.predecessor()); // links are one-way
+
+        button->setStyle(&style);
+        button->setIconSize(iconSize.isValid() ? iconSize : QSize(16, 16)); // counts only with an icon
+        const QSize textSize = button->fontMetrics().size(Qt::TextShowMnemonic, text.isEmpty() ? "XXXX" : text);
+        const QSize icon = iconSize.isValid() ? iconSize + QSize(4, 0) : QSize(0, 0);
+        const QSize contents =
+            measured ? QSize(icon.width() + textSize.width(), qMax(icon.height(), textSize.height())) : icon;
+        QCOMPARE(button->sizeHint(), ProbeStyle::answer(contents));
+    }
+
+    void steps_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("options");
+        // c<id>: setCheckedButton(id), n: showNext(), p: showPrev(), r: resetButtons(),
+        // m<i>: click button i with the mouse.
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QString>("outcome"); // Steps::state() | Steps::log
+        QTest::newRow("check, default") << "NNNN" << Default << "c12" << "11C0 | b2:11C0 12";
+        QTest::newRow("check, next") << "NNNN" << Next << "c11 c13" << "011C | b1:0C10 11 b3:011C 13";
+        QTest::newRow("check plain, both") << "NPNN" << (Prev | Next) << "c11" << "1C00 | b1:1C00 11";
+        QTest::newRow("unknown ids") << "NNNN" << (Prev | Next) << "c13 c99 c-1 c1" << "111C | b3:111C 13";
+        QTest::newRow("automatic ids") << "Nnp" << Default << "c-2 c-3" << "11C | b1:1C0 -2 b2:11C -3";
+        QTest::newRow("walk") << "NNN" << Default << "c10 n n n p p p" << "C11 | b0:C00 10";
+        QTest::newRow("walk, plain 2nd") << "NPN" << Default << "c12 p c10 n" << "C11 | b2:11C 12 b0:C11 10";
+        QTest::newRow("walk, plain 3rd") << "NNPNN" << Default << "c10 n n c14 p" << "1111C | b0:C0000 10 b4:1111C 14";
+        QTest::newRow("step after reset") << "NNNP" << Default << "c13 c11 r n p" << "0c00 | b3:111C 13 b1:1C11 11";
+        // A click's id form comes straight from QButtonGroup, which sends it first.
+        QTest::newRow("click, default") << "NNNN" << Default << "c11 m1" << "1C00 | b1:1C00 11 11 b1:1C00";
+        QTest::newRow("click, next") << "NNNN" << Next << "c10 m1" << "1C10 | b0:C100 10 11 b1:1C10";
+    }
+
+    void steps()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(int, options);
+        QFETCH(QString, actions);
+        QFETCH(QString, outcome);
+        Steps steps(pattern, options);
+        // Every group is a gapless row or column in the direction it was made with.
+        steps.group.addStretch(3);
+        QBoxLayout *layout = steps.group.layout();
+        QVERIFY(layout == steps.group.QWidget::layout() && layout->direction() == QBoxLayout::BottomToTop);
+        QVERIFY(layout->spacing() == 0 && layout->contentsMargins().isNull() && layout->stretch(pattern.size()) == 3);
+        steps.group.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&steps.group));
+        for (const QString &action : actions.split(' ', Qt::SkipEmptyParts)) {
+            switch (action.at(0).unicode()) {
+            case 'c': steps.group.setCheckedButton(action.mid(1).toInt()); break;
+            case 'n': steps.group.showNext(); break;
+            case 'p': steps.group.showPrev(); break;
+            case 'r': steps.group.resetButtons(); break;
+            case 'm': QTest::mouseClick(steps.buttons.at(action.mid(1).toInt()), Qt::LeftButton); break;
+            }
+        }
+        QCOMPARE(QString(steps.state() + " | " + steps.log.join(' ')).trimmed(), outcome);
+    }
+
+    void deleteLinkedButtons_data()
+    {
+        QTest::addColumn<QString>("order"); // indexes in the order the steps are deleted
+        QTest::newRow("last to first") << "3210";
+        QTest::newRow("inside out") << "1203";
+    }
+
+    void deleteLinkedButtons()
+    {
+        QFETCH(QString, order);
+        GradientStyle style; // paints a step's links to its enabled neighbours
+        Steps steps(QStringLiteral("NNNN"));
+        for (QAbstractButton *button : qAsConst(steps.buttons))
+            button->setStyle(&style);
+        steps.group.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&steps.group));
+        for (const QChar index : order) {
+            delete steps.buttons.at(index.digitValue()).data();
+            // Links to it read null while the others are checked, painted and stepped.
+            for (int i = 1; i < 4; ++i) {
+                QCOMPARE(steps.step(i - 1) && steps.step(i - 1)->successor(), steps.step(i - 1) && steps.step(i));
+                QCOMPARE(steps.step(i) && steps.step(i)->predecessor(), steps.step(i - 1) && steps.step(i));
+            }
+            for (int id = 10; id < 14; ++id)
+                steps.group.setCheckedButton(id);
+            steps.group.grab();
+            steps.group.showPrev();
+            steps.group.showNext();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    void pixmapButton_data()
+    {
+        QTest::addColumn<QSize>("pixmapSize"); // empty: the parent-only constructor
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("contents"); // what the size hints measure
+        QTest::newRow("no pixmap") << QSize() << 1.0 << QSize(4, 0);
+        QTest::newRow("32 x 24") << QSize(32, 24) << 1.0 << QSize(36, 24);
+        QTest::newRow("64 x 48 at 2x") << QSize(64, 48) << 2.0 << QSize(36, 24);
+        QTest::newRow("96 x 96 at 3x") << QSize(96, 96) << 3.0 << QSize(36, 32);
+    }
+
+    void pixmapButton()
+    {
+        QFETCH(QSize, pixmapSize);
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, contents);
+        ProbeStyle style;
+        QPixmap pixmap(pixmapSize); // null when empty
+        pixmap.fill(Qt::darkBlue);
+        pixmap.setDevicePixelRatio(ratio);
+        QScopedPointer<QPixmapButton> button(pixmap.isNull() ? new QPixmapButton : new QPixmapButton(pixmap));
+        button->setStyle(&style);
+        QCOMPARE(button->pixmap().cacheKey(), pixmap.cacheKey());
+        QCOMPARE(button->iconSize(), contents - QSize(4, 0));
+        QVERIFY(button->icon().isNull() == pixmap.isNull() && !button->isCheckable() && button->text().isEmpty());
+        QCOMPARE(button->minimumSizeHint(), ProbeStyle::answer(contents));
+
+        // Pressed or not, the flat button draws only its face, at its logical size and, on this 2x
+        // screen, pixel for pixel when the pixmap has the resolution.
+        button->setDown(true);
+        RecordingPaintDevice device;
+        button->render(&device, {}, {}, QWidget::DrawChildren);
+        QCOMPARE(device.records().size(), pixmap.isNull() ? 0 : 1);
+        for (const PaintRecord &face : device.records()) {
+            QCOMPARE(face.mappedRect().size(), QSizeF(button->iconSize()));
+            QCOMPARE(face.pixmap.size() == button->iconSize() * 2, ratio >= 2);
+        }
+
+        // The hints follow the pixmap, not another icon set directly.
+        button->setIcon(QIcon(QPixmap(96, 80)));
+        button->setIconSize(QSize(96, 80));
+        QCOMPARE(button->sizeHint(), ProbeStyle::answer(contents));
+        QVERIFY(button->setProperty("pixmap", QPixmap(8, 6)) && button->iconSize() == QSize(8, 6));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // Two device pixels per logical one, so a pixmap button shows how a high-resolution pixmap
+    // reaches the screen; logical sizes, and with them every size hint, are as on a 1x screen.
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); // as a high-DPI application sets it
+    QApplication app(argc, argv);
+    TestNavigationButtons test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_navigationbuttons.moc"
