@@ -16,19 +16,21 @@ endforeach()
 # The plugins must bring in the installed library through their own RPATH.
 set(ENV{QT_PLUGIN_PATH} "${prefix}/${PLUGIN_DIR}")
 unset(ENV{LD_LIBRARY_PATH})
-execute_process(COMMAND "${PROBE}" -style VeltrixFlat --ui "${FORM}"
+execute_process(
+    COMMAND "${PROBE}" -style VeltrixFlat "${FORM}" okButton.buttonType okButton.buttonOptions ipEdit.ipAdress slide.title
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 file(GLOB library "${prefix}/${LIB_DIR}/libVeltrix.so.*.*.*")
 get_filename_component(library "${library}" REALPATH)
-foreach(line "style FlatStyle" "painted yes" "widget slide QSlideMaster" "widget slidePage QWidget"
-             "property okButton.buttonType GRADIENT_BLUE" "property okButton.buttonOptions BO_ICON_LEFT_ALIGNED"
-             "property ipEdit.ipAdress 192.168.1.10" "library ${library}")
+foreach(line "style FlatStyle" "painted yes" "property okButton.buttonType GRADIENT_BLUE"
+             "property okButton.buttonOptions BO_ICON_LEFT_ALIGNED" "property ipEdit.ipAdress 192.168.1.10"
+             "property slide.title Slide Title" "library ${library}")
     string(FIND "${out}" "${line}\n" at)
     if(NOT rc EQUAL 0 OR at EQUAL -1)
         message(FATAL_ERROR "expected \"${line}\" from the probe (exit ${rc}):\n${out}\n${err}")
     endif()
 endforeach()
 string(REGEX MATCHALL "library [^\n]*" loaded "${out}")
+list(REMOVE_DUPLICATES loaded)
 list(LENGTH loaded count)
 if(NOT count EQUAL 1)
     message(FATAL_ERROR "more than one libVeltrix in the probe process:\n${out}")

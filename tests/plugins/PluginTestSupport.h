@@ -1,12 +1,10 @@
 #ifndef PLUGINTESTSUPPORT_H
 #define PLUGINTESTSUPPORT_H
 
-#include <QFile>
 #include <QMetaProperty>
 
-namespace PluginTest {
-
-// A property as a form writes it: enumerations and flags by key.
+// A property as a form writes it: enumerations and flags by key. Shared by
+// the tests and the Qt-only probe program, so it needs QtCore only.
 inline QString propertyText(const QObject *object, const char *name)
 {
     const QMetaProperty property = object->metaObject()->property(object->metaObject()->indexOfProperty(name));
@@ -14,15 +12,8 @@ inline QString propertyText(const QObject *object, const char *name)
     if (!property.isEnumType())
         return value.toString();
     const QMetaEnum keys = property.enumerator();
-    return QString::fromLatin1(keys.isFlag() ? keys.valueToKeys(value.toInt()) : QByteArray(keys.valueToKey(value.toInt())));
+    const int number = value.toInt();
+    return QString::fromLatin1(keys.isFlag() ? keys.valueToKeys(number) : QByteArray(keys.valueToKey(number)));
 }
-
-inline QByteArray testForm()
-{
-    QFile file(QStringLiteral(VELTRIX_TEST_FORMS "/veltrix_widgets.ui"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace PluginTest
 
 #endif // PLUGINTESTSUPPORT_H

@@ -1,85 +1,85 @@
-#include <QBuffer>
-#include <QBoxLayout>
-#include <QDomDocument>
-#include <QPluginLoader>
-#include <QTemporaryDir>
 #include <QUiLoader>
+#include <QtDesigner> // with QtXml, QtUiPlugin and QtWidgets
+#include <QtDesigner/QDesignerComponents>
 #include <QtTest>
-#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
 #include <QPixmapButton.h>
 #include <QSlideMaster.h>
 
 #include "PluginTestSupport.h"
-#include "ui_uic_form.h"
 
-// The Designer plugin as QPluginLoader, QUiLoader and uic see it.
+// The Designer plugin as QPluginLoader, QUiLoader and Qt Designer's own
+// form editor (without its main window) see it.
 class TestDesignerPlugin : public QObject
 {
     Q_OBJECT
 
-    QPluginLoader m_plugin{QStringLiteral(VELTRIX_PLUGIN_DIR "/designer/libveltrixwidgets.so")};
-    QList<QDesignerCustomWidgetInterface *> m_widgets;
-    QTemporaryDir m_formDir;
+    QMap<QString, QDesignerCustomWidgetInterface *> m_widgets;
+    QDesignerFormEditorInterface *m_core = nullptr;
+    QTemporaryDir m_formDir; // the picture the test form names
+    QByteArray m_ui;
+    QScopedPointer<QWidget> m_form; // m_ui as QUiLoader builds it
 
-    QWidget *load(const QByteArray &ui)
+    QWidget *load(QByteArray ui) const
     {
         QUiLoader loader;
-        loader.clearPluginPaths(); // this build's plugin, nothing installed
-        loader.addPluginPath(QStringLiteral(VELTRIX_PLUGIN_DIR "/designer"));
         loader.setWorkingDirectory(QDir(m_formDir.path()));
-        QBuffer buffer;
-        buffer.setData(ui);
+        QBuffer buffer(&ui);
         return loader.load(&buffer);
+    }
+
+    QDesignerFormWindowInterface *openInDesigner(const QByteArray &ui) const
+    {
+        QDesignerFormWindowInterface *form = m_core->formWindowManager()->createFormWindow();
+        return form->setContents(QString::fromUtf8(ui)) ? form : nullptr;
     }
 
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setLibraryPaths({});
-        QCOMPARE(m_plugin.metaData().value(QLatin1String("IID")).toString(),
+        // QUiLoader and Designer look for widget plugins in <library
+        // path>/designer: this build's plugin, nothing installed.
+        QCoreApplication::setLibraryPaths({QStringLiteral(VELTRIX_PLUGIN_DIR)});
+        QPluginLoader plugin(QStringLiteral(VELTRIX_PLUGIN_DIR "/designer/libveltrixwidgets.so"));
+        QCOMPARE(plugin.metaData().value(QLatin1String("IID")).toString(),
                  QStringLiteral("org.qt-project.Qt.QDesignerCustomWidgetCollectionInterface"));
-        auto *collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(m_plugin.instance());
-        QVERIFY2(collection, qPrintable(m_plugin.errorString()));
-        m_widgets = collection->customWidgets();
-        // The picture the test form's pixmap button names, beside the form.
+        auto *collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(plugin.instance());
+        QVERIFY2(collection, qPrintable(plugin.errorString()));
+        for (QDesignerCustomWidgetInterface *widget : collection->customWidgets())
+            m_widgets.insert(widget->name(), widget);
+        QCOMPARE(m_widgets.keys(), QStringLiteral(VELTRIX_EXPORTED_WIDGETS).split(QLatin1Char(',')));
+
         QPixmap picture(24, 16);
         picture.fill(Qt::darkBlue);
         QVERIFY(picture.save(m_formDir.filePath(QStringLiteral("picture.png"))));
-    }
+        QFile file(QStringLiteral(VELTRIX_TEST_FORMS "/veltrix_widgets.ui"));
+        m_ui = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        m_form.reset(load(m_ui));
+        QVERIFY(m_form);
 
-    void everyExportedWidget()
-    {
-        QStringList expected = QStringLiteral(VELTRIX_EXPORTED_CLASSES).split(QLatin1Char(','));
-        for (const char *nonWidget : {"CommonStyle", "GradientStyle", "FlatStyle", "QInternationalizationHelper"})
-            QVERIFY(expected.removeOne(QLatin1String(nonWidget)));
-        QStringList names;
-        for (QDesignerCustomWidgetInterface *widget : m_widgets) {
-            names.append(widget->name());
-            QCOMPARE(widget->group(), QStringLiteral("Veltrix"));
-        }
-        names.sort();
-        expected.sort();
-        QCOMPARE(names, expected);
+        m_core = QDesignerComponents::createFormEditor(this);
+        m_core->setPropertyEditor(QDesignerComponents::createPropertyEditor(m_core, nullptr));
+        new QDesignerIntegration(m_core, this);
+        QDesignerComponents::initializePlugins(m_core);
     }
 
     void widget_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("container");
-        for (int i = 0; i < m_widgets.size(); ++i)
-            QTest::newRow(qPrintable(m_widgets.at(i)->name())) << i
-                << (m_widgets.at(i)->name() == QLatin1String("QSlideMaster") || m_widgets.at(i)->name() == QLatin1String("QStyledGroupBox"));
+        QTest::addColumn<QString>("name");
+        for (const QString &name : m_widgets.keys())
+            QTest::newRow(qPrintable(name)) << name;
     }
 
     void widget()
     {
-        QFETCH(int, index);
-        QFETCH(bool, container);
-        QDesignerCustomWidgetInterface *widget = m_widgets.at(index);
+        QFETCH(QString, name);
+        QDesignerCustomWidgetInterface *widget = m_widgets.value(name);
+        const bool container = name == QLatin1String("QSlideMaster") || name == QLatin1String("QStyledGroupBox");
         QCOMPARE(widget->isContainer(), container);
-        QCOMPARE(widget->includeFile(), widget->name() + QStringLiteral(".h"));
+        QCOMPARE(widget->group(), QStringLiteral("Veltrix"));
+        QCOMPARE(widget->includeFile(), name + QStringLiteral(".h"));
         QVERIFY(!widget->toolTip().isEmpty() && widget->whatsThis().size() > widget->toolTip().size());
+        // A picture on a clear ground.
         const QImage icon = widget->icon().pixmap(32, 32).toImage();
         QImage blank(icon.size(), icon.format());
         blank.fill(Qt::transparent);
@@ -87,89 +87,91 @@ private slots:
 
         QDomDocument dom;
         QVERIFY2(dom.setContent(widget->domXml()), qPrintable(widget->domXml()));
-        const QDomElement form = dom.documentElement().firstChildElement(QStringLiteral("widget"));
-        const QDomElement custom = dom.documentElement().firstChildElement(QStringLiteral("customwidgets")).firstChildElement();
-        QCOMPARE(form.attribute(QStringLiteral("class")), widget->name());
-        QCOMPARE(custom.firstChildElement(QStringLiteral("class")).text(), widget->name());
-        QCOMPARE(custom.firstChildElement(QStringLiteral("header")).text(), widget->includeFile());
-        QCOMPARE(custom.firstChildElement(QStringLiteral("container")).text() == QLatin1String("1"), container);
-
+        const QDomElement custom = dom.documentElement().firstChildElement("customwidgets").firstChildElement();
+        const auto text = [&custom](const char *tag) { return custom.firstChildElement(QLatin1String(tag)).text(); };
+        QCOMPARE(dom.documentElement().firstChildElement("widget").attribute("class"), name);
+        QCOMPARE(text("class"), name);
+        QCOMPARE(text("header"), widget->includeFile());
+        QCOMPARE(text("container") == QLatin1String("1"), container);
         QWidget parent;
-        QWidget *created = widget->createWidget(&parent);
-        QCOMPARE(created->parentWidget(), &parent);
-        QCOMPARE(QString::fromLatin1(created->metaObject()->className()), form.attribute(QStringLiteral("class")));
-        QCOMPARE(QString::fromLatin1(created->metaObject()->superClass()->className()),
-                 custom.firstChildElement(QStringLiteral("extends")).text());
+        const QWidget *created = widget->createWidget(&parent);
+        QCOMPARE(QString::fromLatin1(created->metaObject()->className()), name);
+        QCOMPARE(QString::fromLatin1(created->metaObject()->superClass()->className()), text("extends"));
     }
 
-    void loadedForm_data()
+    void pixmapAndPage()
+    {
+        // The pixmap is read relative to the form; the button takes its size.
+        QCOMPARE(m_form->findChild<QPixmapButton *>(QStringLiteral("picture"))->iconSize(), QSize(24, 16));
+        // QUiLoader: the page created inside the slide becomes its central widget.
+        auto *slide = m_form->findChild<QSlideMaster *>(QStringLiteral("slide"));
+        QCOMPARE(slide->centralWidget()->objectName(), QStringLiteral("slidePage"));
+        // A slide without a page: a child added once control is back in the
+        // event loop is the application's own.
+        QScopedPointer<QWidget> empty(m_widgets.value(QStringLiteral("QSlideMaster"))->createWidget(nullptr));
+        const QWidget *placeholder = static_cast<QSlideMaster *>(empty.data())->centralWidget();
+        QCoreApplication::processEvents();
+        new QWidget(empty.data());
+        QCOMPARE(static_cast<QSlideMaster *>(empty.data())->centralWidget(), placeholder);
+
+        // Designer: one fixed page, that it offers neither to add nor to remove.
+        QScopedPointer<QDesignerFormWindowInterface> form(openInDesigner(m_ui));
+        QVERIFY(form);
+        slide = form->mainContainer()->findChild<QSlideMaster *>(QStringLiteral("slide"));
+        auto *container = qt_extension<QDesignerContainerExtension *>(m_core->extensionManager(), slide);
+        QVERIFY(container && container->count() == 1 && container->widget(0) == slide->centralWidget());
+        QCOMPARE(container->widget(0)->objectName(), QStringLiteral("slidePage"));
+        QVERIFY(!container->canAddWidget() && !container->canRemove(0));
+    }
+
+    void properties_data()
     {
         QTest::addColumn<QString>("objectName");
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QByteArray>("property");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("enum") << "okButton" << "QStyledPushButton" << QByteArray("buttonType") << "GRADIENT_BLUE";
-        QTest::newRow("flags") << "okButton" << "QStyledPushButton" << QByteArray("buttonOptions") << "BO_ICON_LEFT_ALIGNED";
-        QTest::newRow("combo enum") << "combo" << "QStyledComboBox" << QByteArray("buttonDesign") << "BD_GROUPBOX_SELECTION_TOP_ALL";
-        QTest::newRow("header title") << "header" << "QStyledHeader" << QByteArray("applicationSubTitle") << "Form Subtitle";
-        QTest::newRow("slide title") << "slide" << "QSlideMaster" << QByteArray("subTitle") << "Slide Subtitle";
-        QTest::newRow("ip address") << "ipEdit" << "QIpAdressEdit" << QByteArray("ipAdress") << "192.168.1.10";
-        QTest::newRow("navigation id") << "step" << "QNavigationButton" << QByteArray("id") << "3";
-        QTest::newRow("elided text") << "elided" << "QElidedLabel" << QByteArray("text") << "A text long enough to be cut short";
-        QTest::newRow("group in a layout") << "steps" << "QNavigationButtonGroup" << QByteArray("objectName") << "steps";
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("loaded"); // from the test form
+        QTest::addColumn<QVariant>("edit"); // invalid: saved unedited
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("enum: button type") << "okButton" << "buttonType" << "GRADIENT_BLUE" << QVariant(4)
+            << "<enum>StyleHelper::GRADIENT_BLACK</enum>" << "GRADIENT_BLACK";
+        QTest::newRow("flags, unedited") << "okButton" << "buttonOptions" << "BO_ICON_LEFT_ALIGNED" << QVariant()
+            << "<set>QStyledPushButton::BO_ICON_LEFT_ALIGNED</set>" << "BO_ICON_LEFT_ALIGNED";
+        QTest::newRow("string: header title") << "header" << "applicationTitle" << "Form Title" << QVariant("Edited")
+            << "<string>Edited</string>" << "Edited";
+        QTest::newRow("string: IP address") << "ipEdit" << "ipAdress" << "192.168.1.10" << QVariant("10.0.0.254")
+            << "<string>10.0.0.254</string>" << "10.0.0.254";
+        QTest::newRow("int: navigation id") << "step" << "id" << "3" << QVariant(7) << "<number>7</number>" << "7";
     }
 
-    void loadedForm()
+    // The test form as QUiLoader reads it; then one property edited in Designer
+    // as its property editor does, saved, and read back by Designer and QUiLoader.
+    void properties()
     {
         QFETCH(QString, objectName);
-        QFETCH(QString, className);
-        QFETCH(QByteArray, property);
-        QFETCH(QString, value);
-        QScopedPointer<QWidget> form(load(PluginTest::testForm()));
+        QFETCH(QString, property);
+        QFETCH(QString, loaded);
+        QFETCH(QVariant, edit);
+        QFETCH(QString, written);
+        QFETCH(QString, read);
+        const auto text = [&](const QWidget *form) {
+            return propertyText(form->findChild<QWidget *>(objectName), qPrintable(property));
+        };
+        QCOMPARE(text(m_form.data()), loaded);
+
+        QScopedPointer<QDesignerFormWindowInterface> form(openInDesigner(m_ui));
         QVERIFY(form);
-        QWidget *widget = form->findChild<QWidget *>(objectName);
-        QVERIFY(widget);
-        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
-        QCOMPARE(PluginTest::propertyText(widget, property.constData()), value);
-    }
-
-    void loadedPixmapAndPage()
-    {
-        QScopedPointer<QWidget> form(load(PluginTest::testForm()));
-        QVERIFY(form);
-        // The pixmap is read relative to the form; the button takes its size.
-        QCOMPARE(form->findChild<QPixmapButton *>(QStringLiteral("picture"))->iconSize(), QSize(24, 16));
-        // The slide's page replaces the empty widget the slide starts with,
-        // under the subtitle with the remaining height.
-        auto *slide = form->findChild<QSlideMaster *>(QStringLiteral("slide"));
-        QWidget *page = slide->findChild<QWidget *>(QStringLiteral("slidePage"));
-        QCOMPARE(slide->centralWidget(), page);
-        auto *layout = static_cast<QBoxLayout *>(slide->layout());
-        QCOMPARE(layout->count(), 3);
-        QVERIFY(layout->itemAt(2)->widget() == page && layout->stretch(2) == 1);
-        QCOMPARE(slide->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
-
-        // Once control is back in the event loop, a new child is no page.
-        QCoreApplication::processEvents();
-        auto *overlay = new QWidget(slide);
-        QCOMPARE(slide->centralWidget(), page);
-        QCOMPARE(overlay->parentWidget(), slide);
-    }
-
-    void compiledForm()
-    {
-        QWidget form;
-        Ui::UicForm ui;
-        ui.setupUi(&form);
-        QCOMPARE(PluginTest::propertyText(ui.okButton, "buttonDesign"), QStringLiteral("BD_GROUPBOX_SELECTION_MID"));
-        QCOMPARE(ui.okButton->buttonOptions(), QStyledPushButton::ButtonOptions(QStyledPushButton::BO_ICON_LEFT_ALIGNED));
-        QCOMPARE(ui.step->id(), 2);
-        // Texts are set in retranslateUi(), after the type: the IPv6 address fits.
-        QCOMPARE(ui.ipEdit->ipAdress(), QStringLiteral("fe80:0:0:0:0:0:0:1"));
-        // uic cannot hand the page to the slide; the application does.
-        QVERIFY(ui.slide->centralWidget() != ui.slidePage);
-        ui.slide->setCentralWidget(ui.slidePage);
-        QCOMPARE(ui.slide->layout()->indexOf(ui.slidePage), 2);
+        QWidget *widget = form->mainContainer()->findChild<QWidget *>(objectName);
+        auto *sheet = qt_extension<QDesignerPropertySheetExtension *>(m_core->extensionManager(), widget);
+        QVERIFY(sheet->indexOf(property) >= 0 && sheet->isVisible(sheet->indexOf(property)));
+        if (edit.isValid())
+            form->cursor()->setWidgetProperty(widget, property, edit);
+        const QByteArray saved = form->contents().toUtf8();
+        QVERIFY2(saved.contains(written.toUtf8()), saved.constData());
+        QScopedPointer<QDesignerFormWindowInterface> reopened(openInDesigner(saved));
+        QScopedPointer<QWidget> reloaded(load(saved));
+        QVERIFY(reopened && reloaded);
+        QCOMPARE(text(reopened->mainContainer()), read);
+        QCOMPARE(text(reloaded.data()), read);
     }
 };
 
