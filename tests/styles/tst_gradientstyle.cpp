@@ -61,6 +61,20 @@ void columns(std::initializer_list<const char *> names)
     (QTest::addColumn<T>(*name++), ...);
 }
 
+// A style stacked on top of the look: records which primitives reach it through the look's proxy().
+struct StackedStyle : QProxyStyle
+{
+    using QProxyStyle::QProxyStyle;
+    mutable QStringList calls;
+    void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+    {
+        calls << QMetaEnum::fromType<PrimitiveElement>().valueToKey(e)
+                + QString((o->state & State_HasFocus) ? " focus" : "")
+                + ((o->state & State_Raised) ? " raised" : "");
+        QProxyStyle::drawPrimitive(e, o, p, w);
+    }
+};
+
 } // namespace
 
 class TestGradientStyle : public QObject
@@ -382,6 +396,50 @@ private slots:
             QCOMPARE(lines.at(i).lines.first(), QLineF(129 + i, 0, 129 + i, 30));
             QCOMPARE(look, i ? "LB>B1" : "DB");
         }
+    }
+    // A check box: its gradient by state and the tick; frames redirected through the style on top.
+    void checkBoxAndFrames_data()
+    {
+        columns<QString, int, QString>({ "what", "state", "expected" });
+        QTest::newRow("box off") << "box" << int(S::State_Enabled | S::State_Off) << "M1 W>LG";
+        QTest::newRow("box on") << "box" << int(S::State_Enabled | S::State_On) << "M1 W>LG, D2 3 tick";
+        QTest::newRow("box pressed") << "box" << int(S::State_Enabled | S::State_Sunken) << "M1 M2>LG, D2 3 tick";
+        QTest::newRow("box partly") << "box" << int(S::State_Enabled | S::State_NoChange) << "M1 W>LG";
+        QTest::newRow("frame option") << "frame" << int(S::State_HasFocus) << "PE_Frame focus, PE_FrameLineEdit";
+        QTest::newRow("combo popup") << "popup" << int(S::State_HasFocus) << "PE_Frame focus, PE_PanelMenu focus raised";
+        QTest::newRow("plain option") << "plain" << int(S::State_HasFocus) << "PE_Frame focus";
+    }
+
+    void checkBoxAndFrames()
+    {
+        QFETCH(QString, what); QFETCH(int, state); QFETCH(QString, expected);
+        QStyleOptionFrame frame;
+        QStyleOption plain;
+        QStyleOption &option = what == "plain" ? plain : frame;
+        option.rect = QRect(3, 4, 18, 18);
+        option.state = S::State(state);
+        if (what == "box") {
+            QStringList drawn;
+            for (const PaintRecord &r : draw(&m_style, S::PE_IndicatorCheckBox, option, nullptr, R::Path)) {
+                const QRectF box = r.mappedPath().boundingRect();
+                drawn << (r.pen.width() == 3 ? key(r.penColor()) + " 3 tick" : key(r.penColor()) + ' '
+                          + key(r.gradientStops()));
+                if (r.pen.width() != 3) // the box, half a pixel in, gradient over the painter's height
+                    QCOMPARE(box, QRectF(3.5, 4.5, 17, 17));
+                else // the tick, from a quarter of the width down to 0.7 and up to 0.8 x 0.3
+                    QCOMPARE(box, QRectF(3 + 17 / 4 + 0.5, 4 + 17 * 0.3 + 0.5, 17 * 0.8 - 17 / 4, 17 * 0.4));
+            }
+            QCOMPARE(drawn.join(", "), expected);
+            return;
+        }
+        auto *stacked = new StackedStyle(new GradientStyle);
+        QComboBox combo;
+        combo.setStyle(stacked);
+        QWidget *container = combo.view()->parentWidget();
+        QVERIFY(container->inherits("QComboBoxPrivateContainer"));
+        draw(stacked, S::PE_Frame, option, what == "popup" ? container : nullptr);
+        QCOMPARE(stacked->calls.join(", "), expected);
+        delete stacked;
     }
 };
 
