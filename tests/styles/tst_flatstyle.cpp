@@ -26,7 +26,6 @@ namespace {
 using S = QStyle;
 using H = StyleHelper;
 using R = PaintRecord;
-using Records = QVector<PaintRecord>;
 constexpr QPainter::RenderHints Antialiased = QPainter::Antialiasing | QPainter::TextAntialiasing;
 const QPen Pen(Qt::green, 3, Qt::DashLine); // the painter's pen before every call
 
@@ -97,7 +96,7 @@ private slots:
                 (parent->layout() ? parent->layout() : new QVBoxLayout(parent))->addWidget(w);
         };
         stack(m_page, { m_heading, m_description, m_combos[0], m_combos[1], new QCheckBox("Check"),
-                 new QLineEdit("Edit"), new QPixmapButton(filled(Qt::red)), new QElidedLabel(QString("Elided ").repeated(30)),
+                 new QLineEdit("Edit"), new QPixmapButton(filled(Qt::red)), new QElidedLabel(QString("Elided").repeated(30)),
                  new QIpAdressEdit(nullptr, QIpAdressEdit::IPv4), new QIpAdressEdit(nullptr, QIpAdressEdit::IPv6) });
         for (QWidget *w : QWidgetList{ m_heading, m_description, m_combos[1] })
             w->setFont(QFont(w->font().family(), 7, QFont::Bold, true));
@@ -131,19 +130,16 @@ private slots:
     void pushButtons()
     {
         QFETCH(QWidget *, widget); QFETCH(int, state); QFETCH(QString, text); QFETCH(QString, look);
-        QStyleOptionButton button = buttonOption(widget, QRect(4, 3, 200, 30), state);
-        button.text = text;
-        button.iconSize = QSize(16, 16);
-        const Records panel = draw(S::PE_PanelButtonCommand, button, widget);
-        const Records texts = draw(S::CE_PushButtonLabel, button, widget, R::Text);
-        const Records pixmaps = draw(S::CE_PushButtonLabel, button, widget, R::Pixmap);
+        const QStyleOptionButton button = buttonOption(widget, QRect(4, 3, 200, 30), state, text);
+        const auto panel = draw(S::PE_PanelButtonCommand, button, widget);
+        const auto texts = draw(S::CE_PushButtonLabel, button, widget, R::Text);
+        const auto pixmaps = draw(S::CE_PushButtonLabel, button, widget, R::Pixmap);
         // One flat fill without outline (a gradient's colour would read as black).
         QCOMPARE(panel.size(), 1);
         QCOMPARE(panel[0].rects, QVector<QRectF>{ QRectF(4, 3, 200, 30) });
         QCOMPARE(key(panel[0].brushColor()) + ' ' + (texts.isEmpty() ? "-" : key(texts[0].penColor())), look);
-        QCOMPARE(pixmaps.size(), 1);
         const QIcon::Mode mode = state & S::State_Enabled ? QIcon::Normal : QIcon::Disabled;
-        QCOMPARE(pixmaps[0].pixmap.toImage(), m_icon.pixmap(16, mode, QIcon::Off).toImage());
+        QCOMPARE(pixmaps.value(0).pixmap.toImage(), m_icon.pixmap(16, mode, QIcon::Off).toImage());
         // Icon and text centred together, four pixels apart.
         const int tw = button.fontMetrics.boundingRect(button.rect, Qt::AlignVCenter | Qt::TextShowMnemonic, text).width();
         QRect icon(4 + (200 - (text.isEmpty() ? 16 : 20 + tw)) / 2, 10, 16, 16);
@@ -151,7 +147,7 @@ private slots:
         QCOMPARE(texts.value(0).position.x(), text.isEmpty() ? 0.0 : icon.right() + 5);
         if (state & (S::State_On | S::State_Sunken))
             icon.translate(3, m_style->pixelMetric(S::PM_ButtonShiftVertical));
-        QCOMPARE(pixmaps[0].rect, QRectF(icon));
+        QCOMPARE(pixmaps.value(0).rect, QRectF(icon));
     }
 
     // A frame becomes the grey outline of a line edit; a check box is that outline, with a tick
@@ -175,8 +171,8 @@ private slots:
         QStyleOptionFrame frame;
         frame.rect = rect;
         frame.state = S::State(state);
-        const Records rects = draw(S::PrimitiveElement(element), frame, nullptr, R::Rects);
-        const Records paths = draw(S::PrimitiveElement(element), frame, nullptr, R::Path);
+        const auto rects = draw(S::PrimitiveElement(element), frame, nullptr, R::Rects);
+        const auto paths = draw(S::PrimitiveElement(element), frame, nullptr, R::Path);
         // Only the grey outline, unfilled, on the half-pixel grid.
         QVector<QRectF> grey;
         for (const R &r : rects)
@@ -229,7 +225,8 @@ private slots:
         const QMap<QString, QRectF> fills{ { "panel", option.rect }, { "badge", badge } };
         const QMap<QString, QLineF> lines{ { "underline", { 18, 52, 225, 52 } }, { "up", QLineF(cx, 5, cx, by1) },
             { "top", QLineF(9, by1 + 1, bx2, by1 + 1) }, { "right", QLineF(bx2, by1 + 1, bx2, by2) },
-            { "bottom", QLineF(bx2, by2, 9, by2) }, { "left", QLineF(9, by2, 9, by1 + 1) }, { "down", QLineF(cx, by1 + sz, cx, 53) } };
+            { "bottom", QLineF(bx2, by2, 9, by2) }, { "left", QLineF(9, by2, 9, by1 + 1) },
+            { "down", QLineF(cx, by1 + sz, cx, 53) } };
         const QPolygonF chevron({ QPointF(220, 29 - hx), QPointF(225, 29), QPointF(220, 29 + hx) });
         QStringList seen;
         for (const R &r : draw(S::PE_PanelButtonCommand, option, button) + draw(S::CE_PushButtonLabel, option, button)) {
@@ -274,8 +271,8 @@ private slots:
         option.state = S::State(state);
         option.text = "&File";
         option.palette.setColor(QPalette::ButtonText, Qt::magenta);
-        const Records records = draw(S::CE_MenuBarItem, option, bar.data());
-        const Records texts = draw(S::CE_MenuBarItem, option, bar.data(), R::Text);
+        const auto records = draw(S::CE_MenuBarItem, option, bar.data());
+        const auto texts = draw(S::CE_MenuBarItem, option, bar.data(), R::Text);
         QCOMPARE(draw(S::CE_MenuBarItem, option, bar.data(), R::Path).size(), look != "-" && state ? 1 : 0);
         if (look != "-") {
             QCOMPARE(records.value(0).rects, QVector<QRectF>{ QRectF(option.rect) });
@@ -307,7 +304,8 @@ private slots:
             uniform(m_header->menuBar()->palette(), QPalette::Window), font(m_combos[1]) };
         for (QMenu *m : qAsConst(m_menus)) // the menus under the header, sub-menus too: white with blue highlight
             polished << menu(m);
-        QCOMPARE(polished.join(", "), "K, W, W, DB, 20 63 0, 12 50 0, DG, 16 63 0, 16 50 0, DG, LG, 7 75 1, WBW, WBW, WBW, WBW");
+        QCOMPARE(polished.join(", "), "K, W, W, DB, 20 63 0, 12 50 0, DG, 16 63 0, 16 50 0, DG, LG, 7 75 1, WBW, WBW, WBW, "
+                                      "WBW");
         // Left alone: a combo box of another type (its font shows above), and a menu added later.
         QCOMPARE(m_combos[1]->palette(), QApplication::palette(m_combos[1]));
         QVERIFY(menu(late) != "WBW");
@@ -341,7 +339,7 @@ private:
     // the look must switch the hints on, leave them on and give the pen back. Returns what reached
     // the device, all or of one kind.
     template <typename Element>
-    Records draw(Element element, const QStyleOption &option, const QWidget *widget, int kind = -1) const
+    QVector<R> draw(Element element, const QStyleOption &option, const QWidget *widget, int kind = -1) const
     {
         RecordingPaintDevice device;
         QPainter painter(&device);
@@ -351,13 +349,14 @@ private:
             m_style->drawPrimitive(element, &option, &painter, widget);
         else
             m_style->drawControl(element, &option, &painter, widget);
-        const bool tidy = (painter.renderHints() & Antialiased) == Antialiased && painter.pen() == Pen && painter.transform().isIdentity();
+        const bool tidy = (painter.renderHints() & Antialiased) == Antialiased && painter.pen() == Pen
+            && painter.transform().isIdentity();
         QTest::qVerify(tidy, "hints on, pen and transform given back", "", __FILE__, __LINE__);
         return kind < 0 ? device.records() : device.records(R::Kind(kind));
     }
 
-    // A button's option for `widget` (if any), with the two-coloured icon.
-    QStyleOptionButton buttonOption(const QWidget *widget, const QRect &rect, int state) const
+    // A button's option for `widget` (if any), with the two-coloured icon at 16 pixels.
+    QStyleOptionButton buttonOption(const QWidget *widget, const QRect &rect, int state, const QString &text = {}) const
     {
         QStyleOptionButton option;
         if (widget)
@@ -365,6 +364,8 @@ private:
         option.rect = rect;
         option.state = S::State(state);
         option.icon = m_icon;
+        option.iconSize = QSize(16, 16);
+        option.text = text;
         return option;
     }
 
