@@ -49,8 +49,8 @@ class TestColorTables : public QObject
 private slots:
     void cleanupTestCase() { showFixture(UseFixture); }
 
-    // First: styles come and go, and each table reads the file once. The other
-    // file is then put in place, and colors() shows that nothing changed.
+    // Styles come and go, and each table reads the file once. The other file
+    // is then put in place, and the colours show that nothing changed.
     void readOncePerTable()
     {
         QVERIFY(!UseFixture || showFixture(true));
@@ -66,10 +66,6 @@ private slots:
         loadGradientColors();
         loadFlatColors();
         QCOMPARE(Veltrix::Internal::colorFileReadCount(), 2);
-    }
-
-    void colors()
-    {
         QCOMPARE(names(true, GC_RED),
                  UseFixture ? "#808080 #808080 #A0A0A4 #A0A0A4 #C0C0C0 #112233 #000080 #0000FF #0000FF #0000FF "
                               "#445566 invalid #000000 #C0C0C0 #FF0000 #808080"
