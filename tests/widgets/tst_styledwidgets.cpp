@@ -1,13 +1,11 @@
 // The library's resource bundle as a host sees it, the styled push button and
 // combo box, the header band and the slide master. No test may make the
 // library print anything (see cleanup()).
-#include <QApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QVBoxLayout>
 #include <QtTest>
-#include <utility>
 
 #include <CommonStyle.h>
 #include <FlatStyle.h>
@@ -33,9 +31,8 @@ struct ProbeStyle : public QProxyStyle
     mutable SubControls subControls;
 };
 
-const QString IniPath = QStringLiteral(":/StyleHelper/StyleHelper.ini");
 // Before main() creates anything: only the library's load-time registration can show it.
-const bool iniVisibleAtStartup = QFile::exists(IniPath);
+const bool iniVisibleAtStartup = QFile::exists(QStringLiteral(":/StyleHelper/StyleHelper.ini"));
 QStringList messages;
 
 void collectMessages(QtMsgType, const QMessageLogContext &, const QString &message)
@@ -83,7 +80,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("colour table") << IniPath << QSize();
+        QTest::newRow("colour table") << ":/StyleHelper/StyleHelper.ini" << QSize();
         QTest::newRow("gradient png") << ":/logos/gradient_logo.png" << QSize(128, 29);
         QTest::newRow("gradient ico") << ":/logos/gradient_logo.ico" << QSize(48, 48);
         QTest::newRow("flat png") << ":/logos/flat_logo.png" << QSize(220, 29);
