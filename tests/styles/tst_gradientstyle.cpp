@@ -411,6 +411,24 @@ private slots:
         }
         QCOMPARE(drawn.join(", "), expected);
     }
+    // Fusion caches a combo box's panel by state, size and palette: boxes of another type, or without their
+    // arrow, must still not show the picture of one painted before them.
+    void comboLooksKeptApart()
+    {
+        const auto picture = [this](int type, int items) {
+            QStyledComboBox combo;
+            combo.setStyle(&m_style);
+            combo.setButtonType(StyleHelper::ButtonType(type));
+            for (int i = 0; i < items; ++i)
+                combo.addItem(QString());
+            combo.resize(120, 26);
+            return combo.grab().toImage();
+        };
+        const QImage grayFilled = picture(StyleHelper::DEFAULT, 1);
+        QVERIFY(picture(StyleHelper::GRADIENT_DARKGRAY, 1) != grayFilled);
+        QVERIFY(picture(StyleHelper::DEFAULT, 0) != grayFilled);
+        QCOMPARE(picture(StyleHelper::DEFAULT, 1), grayFilled);
+    }
 };
 
 QTEST_MAIN(TestGradientStyle)
