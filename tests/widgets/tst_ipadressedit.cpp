@@ -3,6 +3,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionFrame>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -233,6 +235,40 @@ private slots:
         QCOMPARE(edit.ipAdress(), QString());
         edit.clear();
         QCOMPARE(shown(edit).join(","), ipv4 ? "[],[],[],[]" : ",,,,,,,");
+    }
+    // One sunken line-edit panel over the frameless fields, sized by the style around the fields' row; the
+    // frame width becomes the margin once a style is set.
+    void panelSizeAndMargin()
+    {
+        struct Probe : QProxyStyle
+        {
+            mutable QString panel;
+            int pixelMetric(PixelMetric m, const QStyleOption *o, const QWidget *w) const override
+            {
+                return m == PM_DefaultFrameWidth ? 3 : QProxyStyle::pixelMetric(m, o, w);
+            }
+            QSize sizeFromContents(ContentsType t, const QStyleOption *o, const QSize &s, const QWidget *w) const override
+            {
+                return t == CT_LineEdit && !o ? s + QSize(10, 4) : QProxyStyle::sizeFromContents(t, o, s, w);
+            }
+            void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+            {
+                const auto *f = qstyleoption_cast<const QStyleOptionFrame *>(o);
+                if (f && e == PE_PanelLineEdit)
+                    panel += QStringLiteral("%1 %2 %3 %4 %5;").arg(f->lineWidth).arg(f->midLineWidth)
+                                 .arg(bool(f->state & State_Sunken)).arg(bool(f->state & State_ReadOnly))
+                                 .arg(f->rect == w->contentsRect());
+                QProxyStyle::drawPrimitive(e, o, p, w);
+            }
+        } probe;
+        QIpAdressEdit edit;
+        QCOMPARE(edit.layout()->contentsMargins(), QMargins()); // no style change yet
+        edit.setStyle(&probe);
+        QCOMPARE(edit.layout()->contentsMargins(), QMargins(3, 3, 3, 3));
+        QCOMPARE(static_cast<QWidget &>(edit).sizeHint(), edit.minimumSizeHint() + QSize(10, 4));
+        edit.setReadOnly(true);
+        edit.grab();
+        QCOMPARE(probe.panel, QStringLiteral("3 0 1 1 1;"));
     }
 };
 
