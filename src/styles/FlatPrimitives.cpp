@@ -19,12 +19,6 @@ constexpr int NavigationStrokeWidth = 2;
 // end twice as far.
 constexpr int ChevronTipInset = 5;
 constexpr int ChevronBackInset = 10;
-// The tick's corner points as fractions of the indicator's size.
-constexpr qreal TickLeftY = 0.5;
-constexpr qreal TickBottomX = 0.4;
-constexpr qreal TickBottomY = 0.7;
-constexpr qreal TickRightX = 0.8;
-constexpr qreal TickRightY = 0.3;
 
 StyleHelper::ButtonType styledButtonType(const QWidget *widget)
 {
@@ -52,17 +46,6 @@ FlatColor navigationNumberColor(bool on)
     return on ? FC_DARK_GRAY : FC_WHITE;
 }
 
-QPainterPath tickPath(const QRect &r)
-{
-    const int w = r.width();
-    const int h = r.height();
-    QPainterPath path;
-    path.moveTo(w / 4, h * TickLeftY);
-    path.lineTo(w * TickBottomX, h * TickBottomY);
-    path.lineTo(w * TickRightX, h * TickRightY);
-    path.translate(r.left(), r.top());
-    return path;
-}
 
 } // namespace
 
@@ -200,7 +183,7 @@ void FlatStyle::drawCheckBoxIndicator(const QStyleOption *option, QPainter *pain
         pen.setColor(flatColor(FC_DARK_GRAY));
         pen.setWidth(2);
         painter->setPen(pen);
-        painter->drawPath(tickPath(option->rect));
+        painter->drawPath(Veltrix::checkMarkPath(option->rect));
     }
     painter->restore();
 }

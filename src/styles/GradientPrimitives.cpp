@@ -162,7 +162,6 @@ void GradientStyle::drawCheckBoxIndicator(const QStyleOption *option, QPainter *
     // Half-pixel offset: the one-pixel outline then covers whole pixels.
     painter->translate(0.5, 0.5);
     const QRect box = option->rect.adjusted(0, 0, -1, -1);
-    const int w = box.width();
     const int h = box.height();
     const bool sunken = option->state & State_Sunken;
 
@@ -178,11 +177,7 @@ void GradientStyle::drawCheckBoxIndicator(const QStyleOption *option, QPainter *
         pen.setColor(gradientColor(GC_DARKGRAY_2));
         pen.setWidth(TickWidth);
         painter->setPen(pen);
-        QPainterPath tick;
-        tick.moveTo(w / 4, h * 0.5);
-        tick.lineTo(w * 0.4, h * 0.7);
-        tick.lineTo(w * 0.8, h * 0.3);
-        painter->drawPath(tick.translated(box.topLeft()));
+        painter->drawPath(Veltrix::checkMarkPath(box));
     }
     painter->restore();
 }

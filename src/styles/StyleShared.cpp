@@ -31,6 +31,18 @@ QString navigationNumberText(int id, bool twoDigits)
     return twoDigits ? QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')) : QString::number(number);
 }
 
+QPainterPath checkMarkPath(const QRect &box)
+{
+    const int w = box.width();
+    const int h = box.height();
+    QPainterPath path;
+    path.moveTo(w / 4, h * 0.5);
+    path.lineTo(w * 0.4, h * 0.7);
+    path.lineTo(w * 0.8, h * 0.3);
+    path.translate(box.topLeft());
+    return path;
+}
+
 PushButtonLabelLayout layoutPushButtonLabel(const QStyle *style, const QStyleOptionButton *option,
                                             const QWidget *widget, QIcon::State iconState)
 {

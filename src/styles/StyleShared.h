@@ -2,6 +2,7 @@
 #define VELTRIX_STYLESHARED_H
 
 #include <QIcon>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -24,6 +25,10 @@ bool redirectFrame(const QStyle *proxy, const QStyleOption *option, QPainter *pa
 // The number shown on a navigation step with the given id: id + 1, padded
 // with a leading zero to two digits when `twoDigits` is set.
 QString navigationNumberText(int id, bool twoDigits);
+
+// The tick of a checked box drawn in `box`: from a quarter of its width at half
+// its height down to (0.4, 0.7) and up to (0.8, 0.3) of its size.
+QPainterPath checkMarkPath(const QRect &box);
 
 // Where a push button's icon and text go.
 struct PushButtonLabelLayout
