@@ -1,71 +1,22 @@
 #ifndef VELTRIX_RECORDINGPAINTDEVICE_H
 #define VELTRIX_RECORDINGPAINTDEVICE_H
 
-#include <QBrush>
-#include <QFont>
-#include <QGradientStops>
-#include <QImage>
-#include <QLineF>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPaintDevice>
-#include <QPen>
-#include <QPixmap>
-#include <QPolygonF>
-#include <QRectF>
 #include <QScopedPointer>
-#include <QString>
-#include <QTransform>
-#include <QVector>
+#include <QStringList>
 
-// One drawing call that reached the paint engine, with the painter state in
-// force at that moment.
-struct PaintRecord
-{
-    enum Kind { Rects, Lines, Ellipse, Path, Polygon, Points, Text, Pixmap, TiledPixmap, Image };
-
-    Kind kind = Rects;
-
-    // Painter state.
-    QPen pen;
-    QBrush brush;
-    QPointF brushOrigin;
-    QTransform transform;
-    QPainter::RenderHints renderHints;
-    QFont font;
-    qreal opacity = 1.0;
-    bool clipEnabled = false;
-
-    // Geometry, as handed to the engine (in the painter's logical coordinates;
-    // apply `transform` to get device coordinates).
-    QVector<QRectF> rects;      // Rects
-    QVector<QLineF> lines;      // Lines
-    QRectF rect;                // Ellipse; target of Pixmap, TiledPixmap and Image
-    QRectF sourceRect;          // Pixmap, Image
-    QPainterPath path;          // Path
-    QPolygonF polygon;          // Polygon (closed or polyline), Points
-    bool polyline = false;      // Polygon drawn as an open polyline
-    QString text;               // Text
-    QPointF position;           // Text: the baseline origin
-    QPixmap pixmap;             // Pixmap, TiledPixmap
-    QImage image;               // Image
-
-    QColor penColor() const { return pen.color(); }
-    QColor brushColor() const { return brush.color(); }
-    // Stops of a gradient brush (empty for other brushes).
-    QGradientStops gradientStops() const;
-    // The linear gradient's start and final points (null points otherwise).
-    QLineF gradientLine() const;
-    // The geometry mapped through `transform` into device coordinates.
-    QRectF mappedRect() const { return transform.mapRect(rect); }
-    QPainterPath mappedPath() const { return transform.map(path); }
-    QPointF mappedPosition() const { return transform.map(position); }
-};
-
-// A QPaintDevice whose engine records every call instead of drawing. It
-// reports the primary screen's logical DPI, so text measured on it matches
-// text measured for widgets. Draw on it with QPainter, render a widget onto
-// it with QWidget::render, or hand a painter on it to a style.
+// A QPaintDevice whose engine writes every drawing call as one readable line
+// instead of drawing: what is drawn (rectangles, lines, a path's elements, a
+// text and its baseline origin, a pixmap's size and corner colour and its
+// target), then the painter state that matters for it (pen, brush with
+// gradient stops, font, render hints, transform, clip, opacity). Colours
+// from the library's colour file are written by their key (see Dump.h),
+// numbers rounded to two decimals, so the lines are stable text that
+// baselines can hold.
+//
+// It reports the primary screen's logical DPI, so text measured on it matches
+// text measured for widgets. While a device is alive its lines are also the
+// place where the probe styles note the calls that reach them (note()).
 class RecordingPaintDevice : public QPaintDevice
 {
 public:
@@ -74,12 +25,12 @@ public:
 
     QPaintEngine *paintEngine() const override;
 
-    const QVector<PaintRecord> &records() const;
-    QVector<PaintRecord> records(PaintRecord::Kind kind) const;
-    QStringList texts() const;
+    // Every line, in order; or those starting with `kind` ("text", "path", ...).
+    QStringList lines(const QString &kind = QString()) const;
     void clear();
 
-    QSize size() const { return m_size; }
+    // Appends a line to the most recently created device that is still alive.
+    static void note(const QString &line);
 
 protected:
     int metric(PaintDeviceMetric metric) const override;
@@ -88,6 +39,7 @@ private:
     class Engine;
     QSize m_size;
     QScopedPointer<Engine> m_engine;
+    RecordingPaintDevice *m_previous = nullptr;
 };
 
 #endif // VELTRIX_RECORDINGPAINTDEVICE_H

@@ -1,22 +1,18 @@
 #ifndef VELTRIX_TESTSUPPORT_H
 #define VELTRIX_TESTSUPPORT_H
 
-#include <QColor>
-#include <QGradientStops>
-#include <QString>
 #include <QTest>
 
-#include "RecordingPaintDevice.h"
+#include <initializer_list>
 
 namespace VeltrixTest {
 
-// "#RRGGBB@pos,..." for a list of stops, upper case, to compare with one string.
-inline QString stopsToString(const QGradientStops &stops)
+// Declares the columns of a data table, in the order of the types.
+template <typename... T>
+void columns(std::initializer_list<const char *> names)
 {
-    QStringList parts;
-    for (const QGradientStop &stop : stops)
-        parts << QStringLiteral("%1@%2").arg(stop.second.name().toUpper()).arg(stop.first);
-    return parts.join(QLatin1Char(','));
+    auto name = names.begin();
+    (QTest::addColumn<T>(*name++), ...);
 }
 
 } // namespace VeltrixTest

@@ -1,0 +1,36 @@
+#ifndef VELTRIX_BASELINE_H
+#define VELTRIX_BASELINE_H
+
+#include <QMap>
+#include <QStringList>
+
+// Expected text kept in a reviewed file under tests/: blocks of lines, each
+// under a "== <case name>" header. A test hands in what it produced for a
+// case; a difference fails the test with the case name and a line diff.
+//
+// With VELTRIX_UPDATE_BASELINES=1 in the environment (or the CMake target
+// update-baselines) nothing fails: the file is written anew from what the
+// cases produce, in case order, so regenerating twice gives the same file.
+// Change a baseline only together with the code change that explains it,
+// and read the diff.
+class Baseline
+{
+public:
+    explicit Baseline(const QString &path);
+
+    // Compares (or, when updating, records) one case. Returns false and
+    // reports through QTest on a mismatch.
+    bool check(const QString &name, const QStringList &lines);
+    // After every case: fails on blocks of the file that no case produced
+    // any more; when updating, writes the file with `order`'s cases.
+    bool finish(const QStringList &order);
+
+    static bool updating();
+
+private:
+    QString m_path;
+    QMap<QString, QStringList> m_expected;
+    QMap<QString, QStringList> m_actual;
+};
+
+#endif // VELTRIX_BASELINE_H

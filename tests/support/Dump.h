@@ -1,0 +1,63 @@
+#ifndef VELTRIX_DUMP_H
+#define VELTRIX_DUMP_H
+
+#include <QColor>
+#include <QPainter>
+#include <QStringList>
+#include <QStyle>
+
+class QBrush;
+class QPalette;
+class QPen;
+class QRectF;
+class QWidget;
+
+// Readable, stable text for what tests compare: colours by their key in the
+// library's colour file, numbers rounded to two decimals, style enumerations
+// by name.
+namespace Dump {
+
+// The colour file's key of `colour` ("GC_WHITE"), looked up first in `group`
+// ("GradientStyleColor" or "FlatStyleColor") and then in the other one;
+// "#RRGGBB" (or "#AARRGGBB") for a colour outside the file. Keys are read
+// from ":/StyleHelper/StyleHelper.ini", the library's own file, never from a
+// copy. Where two keys of a group share a value, the first in sorted order
+// names it.
+void preferGroup(const QString &group);
+QString colour(const QColor &colour);
+// The colour a key of the file stands for (invalid for an unknown key).
+QColor colourOf(const QString &key);
+
+QString number(qreal value);
+QString rect(const QRectF &rect);
+QString brush(const QBrush &brush);
+QString pen(const QPen &pen);
+// "aa+text+smooth" for antialiasing, text antialiasing and smooth pixmaps.
+QString hints(QPainter::RenderHints hints);
+
+// "PE_Frame", "SO_Frame v3 3,4 18x18 Enabled|HasFocus", "QStyledMenuBar".
+template <typename Enum>
+QString name(Enum value);
+QString state(QStyle::State state);
+QString option(const QStyleOption *option);
+QString widget(const QWidget *widget);
+
+// What a user or a style can see of a widget and its descendants, one
+// "path property<TAB>value" entry a line (fonts, palette roles, hover, fixed
+// heights, label pixmaps, menu-bar nativeness, action visibility).
+QStringList widgetState(const QWidget *widget);
+// The entries of `after` that differ from `before`, as "path property: old -> new".
+QStringList changes(const QStringList &before, const QStringList &after);
+
+} // namespace Dump
+
+#include <QMetaEnum>
+
+template <typename Enum>
+QString Dump::name(Enum value)
+{
+    const char *key = QMetaEnum::fromType<Enum>().valueToKey(int(value));
+    return key ? QString::fromLatin1(key) : QString::number(int(value));
+}
+
+#endif // VELTRIX_DUMP_H
