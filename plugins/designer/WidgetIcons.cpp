@@ -4,16 +4,24 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QSettings>
 
 namespace {
 
-// The gradient look's blues and greys, so the icons read as one family.
-const QColor darkBlue(0x00, 0x3B, 0x6A);
-const QColor midBlue(0x62, 0x8C, 0xB2);
-const QColor lightBlue(0xA2, 0xBA, 0xD2);
-const QColor midGray(0xA5, 0xA6, 0xA7);
-const QColor lightGray(0xE1, 0xE1, 0xE2);
-const QColor darkGray(0x53, 0x53, 0x53);
+// A colour of the library's own colour file (registered with the library),
+// so the icons read as one family with what the looks draw.
+QColor fileColour(const char *key)
+{
+    const QSettings file(QStringLiteral(":/StyleHelper/StyleHelper.ini"), QSettings::IniFormat);
+    return QColor(file.value(QLatin1String(key)).toString());
+}
+
+const QColor darkBlue = fileColour("GradientStyleColor/GC_DARKBLUE");
+const QColor midBlue = fileColour("GradientStyleColor/GC_MIDBLUE_2");
+const QColor lightBlue = fileColour("GradientStyleColor/GC_LIGHTBLUE");
+const QColor midGray = fileColour("GradientStyleColor/GC_MIDGRAY_1");
+const QColor lightGray = fileColour("GradientStyleColor/GC_LIGHTGRAY");
+const QColor darkGray = fileColour("FlatStyleColor/FC_DARK_GRAY");
 
 constexpr qreal logicalSize = 32.0;
 

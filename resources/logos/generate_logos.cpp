@@ -8,16 +8,25 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSettings>
 #include <cstdio>
 
 namespace {
 
-const QColor DarkBlue(0x00, 0x3B, 0x6A);
-const QColor MidBlue(0x62, 0x8C, 0xB2);
-const QColor HoverBlue(0x00, 0x14, 0x2A);
-const QColor FlatDarkBlue(0x00, 0x51, 0x9C);
-const QColor FlatBlue(0x4A, 0x91, 0xC6);
-const QColor FlatDarkGray(0x53, 0x53, 0x53);
+// A colour of the library's colour file, the one the looks draw with.
+QColor fileColour(const char *key)
+{
+    const QSettings file(QStringLiteral(VELTRIX_COLOUR_FILE), QSettings::IniFormat);
+    return QColor(file.value(QLatin1String(key)).toString());
+}
+
+const QColor DarkBlue = fileColour("GradientStyleColor/GC_DARKBLUE");
+const QColor MidBlue = fileColour("GradientStyleColor/GC_MIDBLUE_2");
+const QColor HoverBlue = fileColour("GradientStyleColor/GC_BLUE_HOVER");
+const QColor MidGray = fileColour("GradientStyleColor/GC_MIDGRAY_1");
+const QColor FlatDarkBlue = fileColour("FlatStyleColor/FC_DARK_BLUE");
+const QColor FlatBlue = fileColour("FlatStyleColor/FC_BLUE");
+const QColor FlatDarkGray = fileColour("FlatStyleColor/FC_DARK_GRAY");
 
 QImage canvas(int w, int h)
 {
@@ -106,7 +115,7 @@ QImage checkbox(bool checked)
     QImage image = canvas(18, 18);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xA5, 0xA6, 0xA7), 1));
+    p.setPen(QPen(MidGray, 1));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(0.5, 0.5, 17, 17), 2, 2);
     if (checked) {
