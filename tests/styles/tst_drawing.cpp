@@ -458,7 +458,7 @@ void addQueryCases(QVector<Case> &cases)
                                option.direction = rtl ? Qt::RightToLeft : Qt::LeftToRight;
                                for (const auto sc : { S::SC_ComboBoxFrame, S::SC_ComboBoxListBoxPopup,
                                                       S::SC_ComboBoxEditField, S::SC_ComboBoxArrow, S::SC_None })
-                                   s.say(QStringLiteral("= %1 %2").arg(Dump::name(sc),
+                                   s.say(QStringLiteral("= %1 %2").arg(Dump::subControl(S::CC_ComboBox, sc),
                                              Dump::rect(s.look->subControlRect(S::CC_ComboBox, &option, sc))));
                                QStyleOptionComplex other(option);
                                s.say(QStringLiteral("= plain option %1").arg(Dump::rect(s.look->subControlRect(

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QHash>
+#include <QBoxLayout>
 #include <QLabel>
+#include <QMetaProperty>
 #include <QLinearGradient>
 #include <QMenuBar>
 #include <QPen>
@@ -156,6 +158,17 @@ QString Dump::state(QStyle::State state)
     return flags.isEmpty() ? QStringLiteral("None") : flags.join(QLatin1Char('|'));
 }
 
+QString Dump::subControl(QStyle::ComplexControl control, QStyle::SubControl subControl)
+{
+    const QMetaEnum meta = QMetaEnum::fromType<QStyle::SubControl>();
+    const QString prefix = QStringLiteral("SC_") + name(control).mid(3);
+    for (int i = 0; i < meta.keyCount(); ++i) {
+        if (meta.value(i) == int(subControl) && QLatin1String(meta.key(i)).startsWith(prefix))
+            return QLatin1String(meta.key(i));
+    }
+    return name(subControl);
+}
+
 QString Dump::option(const QStyleOption *o)
 {
     if (!o)
@@ -163,6 +176,8 @@ QString Dump::option(const QStyleOption *o)
     QString text = QStringLiteral("%1 v%2 %3 %4").arg(optionType(o->type)).arg(o->version).arg(rect(o->rect), state(o->state));
     if (o->direction == Qt::RightToLeft)
         text += QStringLiteral(" rtl");
+    if (const auto *complex = qstyleoption_cast<const QStyleOptionComplex *>(o))
+        text += QStringLiteral(" sub 0x%1").arg(uint(complex->subControls), 0, 16);
     // Roles the caller changed on its copy of the application palette.
     const QPalette application;
     QStringList roles;
@@ -179,6 +194,92 @@ QString Dump::option(const QStyleOption *o)
 QString Dump::widget(const QWidget *w)
 {
     return w ? QString::fromLatin1(w->metaObject()->className()) : QStringLiteral("no widget");
+}
+
+QString Dump::value(const QObject *object, const char *property)
+{
+    const QMetaProperty meta = object->metaObject()->property(object->metaObject()->indexOfProperty(property));
+    const QVariant v = meta.read(object);
+    if (meta.isEnumType()) {
+        const QMetaEnum e = meta.enumerator();
+        return QString::fromLatin1(e.isFlag() ? e.valueToKeys(v.toInt()) : QByteArray(e.valueToKey(v.toInt())));
+    }
+    if (v.canConvert<QObject *>() && !v.canConvert<QString>()) {
+        const QObject *o = v.value<QObject *>();
+        return o ? QString::fromLatin1(o->metaObject()->className()) + QLatin1Char(' ') + o->objectName()
+                 : QStringLiteral("null");
+    }
+    if (v.userType() == QMetaType::QString)
+        return QLatin1Char('"') + v.toString() + QLatin1Char('"');
+    if (v.userType() == QMetaType::QSize)
+        return QStringLiteral("%1x%2").arg(v.toSize().width()).arg(v.toSize().height());
+    if (v.userType() == QMetaType::QPixmap) {
+        const QPixmap p = v.value<QPixmap>();
+        return p.isNull() ? QStringLiteral("none")
+                          : QStringLiteral("%1x%2@%3").arg(p.width()).arg(p.height()).arg(p.devicePixelRatio());
+    }
+    if (v.userType() == QMetaType::QIcon)
+        return v.value<QIcon>().isNull() ? QStringLiteral("none") : QStringLiteral("set");
+    if (v.userType() == QMetaType::QSizePolicy) {
+        const auto policy = v.value<QSizePolicy>();
+        return name(policy.horizontalPolicy()) + QLatin1Char('/') + name(policy.verticalPolicy());
+    }
+    return v.toString();
+}
+
+namespace {
+
+void treeOf(QStringList &lines, const QString &indent, const QLayoutItem *item, const QList<QByteArray> &properties);
+
+void widgetLine(QStringList &lines, const QString &indent, const QWidget *w, const QList<QByteArray> &properties)
+{
+    QString line = indent + Dump::widget(w);
+    if (!w->objectName().isEmpty())
+        line += QStringLiteral(" \"%1\"").arg(w->objectName());
+    for (const QByteArray &property : properties) {
+        const QString value = w->metaObject()->indexOfProperty(property) >= 0 ? Dump::value(w, property) : QString();
+        if (!value.isEmpty() && value != QLatin1String("\"\""))
+            line += QLatin1Char(' ') + QString::fromLatin1(property) + QLatin1Char('=') + value;
+    }
+    lines << line;
+    if (w->layout())
+        treeOf(lines, indent + QStringLiteral("  "), w->layout(), properties);
+}
+
+void treeOf(QStringList &lines, const QString &indent, const QLayoutItem *item, const QList<QByteArray> &properties)
+{
+    if (const QWidget *w = const_cast<QLayoutItem *>(item)->widget()) {
+        widgetLine(lines, indent, w, properties);
+    } else if (const QSpacerItem *spacer = const_cast<QLayoutItem *>(item)->spacerItem()) {
+        lines << indent + QStringLiteral("spacer %1x%2 grows 0x%3").arg(spacer->sizeHint().width())
+                              .arg(spacer->sizeHint().height()).arg(int(spacer->expandingDirections()), 0, 16);
+    } else if (QLayout *layout = const_cast<QLayoutItem *>(item)->layout()) {
+        const QMargins m = layout->contentsMargins();
+        QString line = indent + QString::fromLatin1(layout->metaObject()->className());
+        if (!layout->objectName().isEmpty())
+            line += QStringLiteral(" \"%1\"").arg(layout->objectName());
+        line += QStringLiteral(" margins %1,%2,%3,%4 spacing %5").arg(m.left()).arg(m.top()).arg(m.right())
+                    .arg(m.bottom()).arg(layout->spacing());
+        if (const auto *box = qobject_cast<const QBoxLayout *>(layout))
+            line += QStringLiteral(" direction %1").arg(int(box->direction()));
+        lines << line;
+        for (int i = 0; i < layout->count(); ++i) {
+            const int first = lines.size();
+            treeOf(lines, indent + QStringLiteral("  "), layout->itemAt(i), properties);
+            const auto *box = qobject_cast<const QBoxLayout *>(layout);
+            if (box && box->stretch(i))
+                lines[first] += QStringLiteral(" stretch %1").arg(box->stretch(i));
+        }
+    }
+}
+
+} // namespace
+
+QStringList Dump::tree(const QWidget *widget, const QList<QByteArray> &properties)
+{
+    QStringList lines;
+    widgetLine(lines, QString(), widget, properties);
+    return lines;
 }
 
 QStringList Dump::widgetState(const QWidget *top)

@@ -39,8 +39,18 @@ QString hints(QPainter::RenderHints hints);
 template <typename Enum>
 QString name(Enum value);
 QString state(QStyle::State state);
+// Sub-controls share values across controls: "SC_ComboBoxArrow", not "SC_ScrollBarSlider".
+QString subControl(QStyle::ComplexControl control, QStyle::SubControl subControl);
 QString option(const QStyleOption *option);
 QString widget(const QWidget *widget);
+
+// A property as text: enumerations and flags by key, strings quoted, sizes as
+// WxH, pixmaps and icons by size, objects by class ("null" for none).
+QString value(const QObject *object, const char *property);
+// A widget and what its layouts hold, one indented line each: class, object
+// name, the given properties where the object has them; spacers with their
+// size and growth; layouts with margins, spacing and stretch factors.
+QStringList tree(const QWidget *widget, const QList<QByteArray> &properties);
 
 // What a user or a style can see of a widget and its descendants, one
 // "path property<TAB>value" entry a line (fonts, palette roles, hover, fixed

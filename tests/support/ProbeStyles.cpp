@@ -11,8 +11,9 @@ namespace {
 void note(const char *who, const char *call, const QString &what, const QStyleOption *o, const QWidget *w,
           const QString &answer = QString())
 {
-    RecordingPaintDevice::note(QStringLiteral("> %1 %2 %3 | %4 | %5%6")
-                                   .arg(QLatin1String(who), QLatin1String(call), what, Dump::option(o),
+    RecordingPaintDevice::note(QStringLiteral("> %1 %2%3 | %4 | %5%6")
+                                   .arg(QLatin1String(who), QLatin1String(call),
+                                        what.isEmpty() ? QString() : QLatin1Char(' ') + what, Dump::option(o),
                                         Dump::widget(w), answer.isEmpty() ? QString() : QStringLiteral(" = ") + answer));
 }
 
@@ -76,7 +77,9 @@ int BaseProbe::styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, Q
 {
     // 7: neither the toolkit's usual 0 nor 1, so a look that passes the base's
     // answer on is told apart from one that answers itself.
-    note("base", "styleHint", Dump::name(h), o, w, QStringLiteral("7"));
+    // Qt asks this of every widget it renders; it says nothing about the library.
+    if (h != SH_Widget_ShareActivation)
+        note("base", "styleHint", Dump::name(h), o, w, QStringLiteral("7"));
     return 7;
 }
 
@@ -91,7 +94,7 @@ QRect BaseProbe::subControlRect(ComplexControl c, const QStyleOptionComplex *o, 
 {
     // A rectangle no look computes: a quarter of the option's, at its top left.
     const QRect answer = o ? QRect(o->rect.topLeft(), o->rect.size() / 2) : QRect();
-    note("base", "subControlRect", Dump::name(c) + QLatin1Char(' ') + Dump::name(sc), o, w, Dump::rect(answer));
+    note("base", "subControlRect", Dump::name(c) + QLatin1Char(' ') + Dump::subControl(c, sc), o, w, Dump::rect(answer));
     return answer;
 }
 
@@ -150,6 +153,6 @@ QSize StackedProbe::sizeFromContents(ContentsType t, const QStyleOption *o, cons
 QRect StackedProbe::subControlRect(ComplexControl c, const QStyleOptionComplex *o, SubControl sc,
                                    const QWidget *w) const
 {
-    note("proxy", "subControlRect", Dump::name(c) + QLatin1Char(' ') + Dump::name(sc), o, w);
+    note("proxy", "subControlRect", Dump::name(c) + QLatin1Char(' ') + Dump::subControl(c, sc), o, w);
     return QProxyStyle::subControlRect(c, o, sc, w);
 }

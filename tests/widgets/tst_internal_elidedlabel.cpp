@@ -1,7 +1,7 @@
 // QElidedLabel as its users see it, and its paint against the same algorithm
 // written the plain way over the whole text, on texts that take both the
 // shortened path and its fallbacks.
-#include <QProxyStyle>
+#include <QPainter>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -25,35 +25,23 @@ static QSize linesHigh(const QWidget &label, qreal lines)
     return QSize(metrics.horizontalAdvance(QStringLiteral("aaaa1 bbbb1")) + 2, int(lines * metrics.lineSpacing()));
 }
 
-// Grows line-edit contents by a fixed amount, when asked without a widget.
-struct LineEditSizeStyle : QProxyStyle
-{
-    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
-                           const QWidget *widget) const override
-    {
-        if (type == CT_LineEdit && !widget)
-            return size + QSize(100, 50);
-        return QProxyStyle::sizeFromContents(type, option, size, widget);
-    }
-};
-
 static bool referencePaint(QPainter *painter, const QString &text, int width, int height, int margin)
 {
     const QFontMetrics metrics = painter->fontMetrics();
     QTextLayout layout(text, painter->font());
     layout.beginLayout();
     bool elided = false;
-    QTextLine line = layout.createLine();
-    for (int y = 0; line.isValid(); y += metrics.lineSpacing(), line = layout.createLine()) {
+    int y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        if (height >= y + 2 * metrics.lineSpacing()) {
-            line.draw(painter, QPointF(0, y));
-            continue;
+        if (height < y + 2 * metrics.lineSpacing()) {
+            const QString rest = text.mid(line.textStart());
+            painter->drawText(QPoint(margin, y + metrics.ascent()), metrics.elidedText(rest, Qt::ElideRight, width));
+            elided = layout.createLine().isValid();
+            break;
         }
-        const QString rest = text.mid(line.textStart());
-        painter->drawText(QPoint(margin, y + metrics.ascent()), metrics.elidedText(rest, Qt::ElideRight, width));
-        elided = layout.createLine().isValid();
-        break;
+        line.draw(painter, QPointF(0, y));
+        y += metrics.lineSpacing();
     }
     layout.endLayout();
     return elided;
@@ -62,12 +50,8 @@ static bool referencePaint(QPainter *painter, const QString &text, int width, in
 // The device size and the result, then every text item with its baseline.
 static QStringList drawnText(const RecordingPaintDevice &device, bool elided)
 {
-    QStringList items{ QStringLiteral("%1x%2 elided %3").arg(device.width()).arg(device.height()).arg(elided) };
-    for (const PaintRecord &record : device.records(PaintRecord::Text)) {
-        const QPointF at = record.mappedPosition();
-        items << QStringLiteral("%1,%2:%3").arg(at.x()).arg(at.y()).arg(record.text);
-    }
-    return items;
+    return QStringList{ QStringLiteral("%1x%2 elided %3").arg(device.width()).arg(device.height()).arg(elided) }
+        + device.lines(QStringLiteral("text"));
 }
 
 class TestElidedLabel : public QObject
@@ -75,54 +59,6 @@ class TestElidedLabel : public QObject
     Q_OBJECT
 
 private slots:
-    // A label `lines` line spacings high over a text of `pairsInText` lines.
-    // Drawn: "x,line:pair" per item, with "…" when the pair is cut short.
-    void linesByHeight_data()
-    {
-        QTest::addColumn<int>("pairsInText");
-        QTest::addColumn<qreal>("lines");
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<QString>("drawn");
-        QTest::newRow("half a line") << 5 << 0.5 << 0 << "0,0:1…";
-        QTest::newRow("just under two") << 5 << 1.99 << 0 << "0,0:1…";
-        QTest::newRow("two lines") << 5 << 2.0 << 0 << "0,0:1 0,1:2…";
-        QTest::newRow("four and a half") << 9 << 4.5 << 0 << "0,0:1 0,1:2 0,2:3 0,3:4…";
-        QTest::newRow("three of three") << 3 << 3.0 << 0 << "0,0:1 0,1:2 0,2:3";
-        QTest::newRow("two of three") << 3 << 2.0 << 0 << "0,0:1 0,1:2…";
-        QTest::newRow("taller than the text") << 2 << 6.0 << 0 << "0,0:1 0,1:2";
-        QTest::newRow("margin 5") << 6 << 4.0 << 5 << "0,0:1 0,1:2 0,2:3 5,3:4…";
-        QTest::newRow("margin 5, one line") << 6 << 1.0 << 5 << "5,0:1…";
-    }
-    void linesByHeight()
-    {
-        QFETCH(int, pairsInText);
-        QFETCH(qreal, lines);
-        QFETCH(int, margin);
-        QFETCH(QString, drawn);
-
-        QElidedLabel label(pairs(pairsInText));
-        label.setMargin(margin);
-        // Neither of these may move the text.
-        label.setAlignment(Qt::AlignRight | Qt::AlignBottom);
-        label.setIndent(30);
-        label.resize(linesHigh(label, lines));
-        RecordingPaintDevice device(label.size());
-        label.render(&device);
-        const QFontMetrics metrics = label.fontMetrics();
-        QStringList items;
-        for (const PaintRecord &record : device.records(PaintRecord::Text)) {
-            const QPointF at = record.mappedPosition();
-            // The baseline in line spacings, to an eighth: about a pixel.
-            const qreal line = qRound(8 * (at.y() - metrics.ascent()) / metrics.lineSpacing()) / 8.0;
-            // "aaaa2 bbbb2" reads 2, a cut "aaaa2 bb..." reads 2….
-            QString text = record.text.trimmed().replace("...", "\u2026");
-            text.replace(QRegularExpression("^aaaa(\\d+) (bbbb\\1|.*(\u2026))$"), "\\1\\3");
-            items << QStringLiteral("%1,%2:%3").arg(at.x()).arg(line).arg(text);
-        }
-        QCOMPARE(items.join(QLatin1Char(' ')), drawn);
-        QCOMPARE(label.isElided(), drawn.endsWith(QChar(0x2026)));
-    }
-
     // Per step the height in lines, then a paint; 0 clears the text instead of
     // resizing, a negative height resizes without painting. Seen: the flag
     // before and after each step (T, F), and each signal (+, -) as it comes.
@@ -155,36 +91,6 @@ private slots:
             actual += label.isElided() ? 'T' : 'F';
         }
         QCOMPARE(actual, seen);
-    }
-
-    // The width of "..." and the margins whatever the text, sized like a line
-    // edit's contents only in a styled panel; shape -1 keeps the label's own.
-    void minimumSizeHint_data()
-    {
-        QTest::addColumn<int>("shape");
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<bool>("styleAsked");
-        QTest::newRow("as constructed") << -1 << 0 << true;
-        QTest::newRow("styled panel, margin 7") << int(QFrame::StyledPanel) << 7 << true;
-        QTest::newRow("box") << int(QFrame::Box) << 0 << false;
-        QTest::newRow("no frame, margin 4") << int(QFrame::NoFrame) << 4 << false;
-    }
-    void minimumSizeHint()
-    {
-        QFETCH(int, shape);
-        QFETCH(int, margin);
-        QFETCH(bool, styleAsked);
-
-        LineEditSizeStyle style;
-        QElidedLabel label;
-        label.setText(pairs(40));
-        label.setStyle(&style);
-        if (shape >= 0)
-            label.setFrameShape(QFrame::Shape(shape));
-        label.setMargin(margin);
-        const QSize contents(label.fontMetrics().horizontalAdvance(QStringLiteral("...")) + 2 * margin,
-                             label.QLabel::minimumSizeHint().height());
-        QCOMPARE(static_cast<QWidget &>(label).minimumSizeHint(), styleAsked ? contents + QSize(100, 50) : contents);
     }
 
     // layoutPrefix: a paint 300 pixels wide and one line high lays out only a

@@ -1,31 +1,15 @@
-#include <QProxyStyle>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QtTest>
 
 #include <GradientStyle.h>
 #include <QNavigationButton.h>
 #include <QNavigationButtonGroup.h>
-#include <QPixmapButton.h>
 
-#include "TestSupport.h"
 
 namespace {
 
 using Group = QNavigationButtonGroup;
 constexpr int Default = -1, Prev = Group::NAV_ENABLE_PREVIOUS, Next = Group::NAV_ENABLE_NEXT;
-
-// Fusion, except that a push-button size query answers the contents plus (11, 7).
-struct ProbeStyle : QProxyStyle
-{
-    ProbeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
-    static QSize answer(const QSize &contents) { return contents + QSize(11, 7); }
-    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
-                           const QWidget *widget) const override
-    {
-        return type == CT_PushButton ? answer(size) : QProxyStyle::sizeFromContents(type, option, size, widget);
-    }
-};
 
 // A group built from a pattern: 'N' adds a navigation button, 'P' a plain push button (enabled and
 // not checkable until added). Button i gets id 10 + i, never its list position; a lower case
@@ -68,45 +52,6 @@ class TestNavigationButtons : public QObject
     Q_OBJECT
 
 private slots:
-    void navigationButton_data()
-    {
-        QTest::addColumn<int>("id"); // -1: the parent-only constructor
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QSize>("iconSize"); // invalid: no icon
-        QTest::addColumn<bool>("measured");  // the text's size counts in the contents
-        QTest::newRow("no text, no icon") << -1 << QString() << QSize() << true;
-        QTest::newRow("text") << 4 << "Target" << QSize() << true;
-        QTest::newRow("icon, no text") << 0 << QString() << QSize(20, 4) << false;
-        QTest::newRow("icon, text") << 12 << "&Go" << QSize(20, 4) << true;
-        QTest::newRow("tall icon, text") << 3 << "Go" << QSize(12, 60) << true;
-    }
-
-    void navigationButton()
-    {
-        QFETCH(int, id);
-        QFETCH(QString, text);
-        QFETCH(QSize, iconSize);
-        QFETCH(bool, measured);
-        ProbeStyle style;
-        QNavigationButton next(1);
-        QWidget parent;
-        auto *button = iconSize.isValid() ? new QNavigationButton(id, QIcon(QPixmap(8, 8)), text, &parent)
-                       : id >= 0 ? new QNavigationButton(id, text, &parent) : new QNavigationButton(&parent);
-        QVERIFY(button->id() == id && button->parentWidget() == &parent);
-        QVERIFY(button->text() == text && button->icon().isNull() != iconSize.isValid() && !button->predecessor());
-        QVERIFY(button->isCheckable() && !button->isChecked() && !button->isEnabled() && !button->successor());
-        QVERIFY(button->setProperty("successor", QVariant::fromValue(&next)) && button->successor() == &next);
-        QVERIFY(!next.predecessor()); // links are one-way
-
-        button->setStyle(&style);
-        button->setIconSize(iconSize.isValid() ? iconSize : QSize(16, 16)); // counts only with an icon
-        const QSize textSize = button->fontMetrics().size(Qt::TextShowMnemonic, text.isEmpty() ? "XXXX" : text);
-        const QSize icon = iconSize.isValid() ? iconSize + QSize(4, 0) : QSize(0, 0);
-        const QSize contents =
-            measured ? QSize(icon.width() + textSize.width(), qMax(icon.height(), textSize.height())) : icon;
-        QCOMPARE(button->sizeHint(), ProbeStyle::answer(contents));
-    }
-
     void steps_data()
     {
         QTest::addColumn<QString>("pattern");
@@ -155,6 +100,15 @@ private slots:
         QCOMPARE(QString(steps.state() + " | " + steps.log.join(' ')).trimmed(), outcome);
     }
 
+    // A link set through the property system is one way; the group links both ways.
+    void propertyLink()
+    {
+        QNavigationButton first(0), second(1);
+        QVERIFY(first.setProperty("successor", QVariant::fromValue(&second)));
+        QCOMPARE(first.successor(), &second);
+        QCOMPARE(second.predecessor(), static_cast<QNavigationButton *>(nullptr));
+    }
+
     void deleteLinkedButtons_data()
     {
         QTest::addColumn<QString>("order"); // indexes in the order the steps are deleted
@@ -186,62 +140,7 @@ private slots:
             QCoreApplication::processEvents();
         }
     }
-
-    void pixmapButton_data()
-    {
-        QTest::addColumn<QSize>("pixmapSize"); // empty: the parent-only constructor
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<QSize>("contents"); // what the size hints measure
-        QTest::newRow("no pixmap") << QSize() << 1.0 << QSize(4, 0);
-        QTest::newRow("32 x 24") << QSize(32, 24) << 1.0 << QSize(36, 24);
-        QTest::newRow("64 x 48 at 2x") << QSize(64, 48) << 2.0 << QSize(36, 24);
-        QTest::newRow("96 x 96 at 3x") << QSize(96, 96) << 3.0 << QSize(36, 32);
-    }
-
-    void pixmapButton()
-    {
-        QFETCH(QSize, pixmapSize);
-        QFETCH(qreal, ratio);
-        QFETCH(QSize, contents);
-        ProbeStyle style;
-        QPixmap pixmap(pixmapSize); // null when empty
-        pixmap.fill(Qt::darkBlue);
-        pixmap.setDevicePixelRatio(ratio);
-        QScopedPointer<QPixmapButton> button(pixmap.isNull() ? new QPixmapButton : new QPixmapButton(pixmap));
-        button->setStyle(&style);
-        QCOMPARE(button->pixmap().cacheKey(), pixmap.cacheKey());
-        QCOMPARE(button->iconSize(), contents - QSize(4, 0));
-        QVERIFY(button->icon().isNull() == pixmap.isNull() && !button->isCheckable() && button->text().isEmpty());
-        QCOMPARE(button->minimumSizeHint(), ProbeStyle::answer(contents));
-
-        // Pressed or not, the flat button draws only its face, at its logical size and, on this 2x
-        // screen, pixel for pixel when the pixmap has the resolution.
-        button->setDown(true);
-        RecordingPaintDevice device;
-        button->render(&device, {}, {}, QWidget::DrawChildren);
-        QCOMPARE(device.records().size(), pixmap.isNull() ? 0 : 1);
-        for (const PaintRecord &face : device.records()) {
-            QCOMPARE(face.mappedRect().size(), QSizeF(button->iconSize()));
-            QCOMPARE(face.pixmap.size() == button->iconSize() * 2, ratio >= 2);
-        }
-
-        // The hints follow the pixmap, not another icon set directly.
-        button->setIcon(QIcon(QPixmap(96, 80)));
-        button->setIconSize(QSize(96, 80));
-        QCOMPARE(button->sizeHint(), ProbeStyle::answer(contents));
-        QVERIFY(button->setProperty("pixmap", QPixmap(8, 6)) && button->iconSize() == QSize(8, 6));
-    }
 };
 
-int main(int argc, char *argv[])
-{
-    // Two device pixels per logical one, so a pixmap button shows how a high-resolution pixmap
-    // reaches the screen; logical sizes, and with them every size hint, are as on a 1x screen.
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); // as a high-DPI application sets it
-    QApplication app(argc, argv);
-    TestNavigationButtons test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestNavigationButtons)
 #include "tst_navigationbuttons.moc"
