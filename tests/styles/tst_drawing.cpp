@@ -115,13 +115,16 @@ QStyleOptionMenuItem menuItemOption(const QWidget *w, S::State state, const QIco
     return option;
 }
 
+// Red when off, blue when on, green in the active (focused) mode: shows which picture is drawn.
 QIcon twoColourIcon()
 {
-    QPixmap off(16, 16), on(16, 16);
+    QPixmap off(16, 16), on(16, 16), active(16, 16);
     off.fill(Qt::red);
     on.fill(Qt::blue);
+    active.fill(Qt::green);
     QIcon icon(off);
     icon.addPixmap(on, QIcon::Normal, QIcon::On);
+    icon.addPixmap(active, QIcon::Active, QIcon::Off);
     return icon;
 }
 
