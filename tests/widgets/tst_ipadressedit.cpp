@@ -1,10 +1,5 @@
 #include <QApplication>
-#include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
-#include <QPointer>
-#include <QProxyStyle>
-#include <QStyleOptionFrame>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -29,20 +24,6 @@ QStringList shown(const QIpAdressEdit &edit)
     for (const QLineEdit *field : fields(edit))
         result << (field->hasFrame() ? '[' + field->text() + ']' : field->text());
     return result;
-}
-
-// The layout row as text: a field as its maximum length, with "*" when Tab reaches it; a label as its text.
-QString rowOf(const QIpAdressEdit &edit)
-{
-    QString row;
-    for (int i = 0; i < edit.layout()->count(); ++i) {
-        QWidget *widget = edit.layout()->itemAt(i)->widget();
-        if (auto *field = qobject_cast<QLineEdit *>(widget))
-            row += QString::number(field->maxLength()) + (field->focusPolicy() == Qt::StrongFocus ? "*" : "");
-        else
-            row += qobject_cast<QLabel *>(widget)->text();
-    }
-    return row;
 }
 
 // Every state the validator reported while it checked the inputs one after another.
@@ -100,40 +81,6 @@ private slots:
         QCOMPARE(reported(fields(edit6).at(2)->validator(), inputs), (States{A, X, A}));
     }
 
-    void changeType_data()
-    {
-        QTest::addColumn<QIpAdressEdit::IpType>("from");
-        QTest::newRow("IPv4 to IPv6") << v4;
-        QTest::newRow("IPv6 to IPv4") << v6;
-    }
-
-    // A new type rebuilds the fields: empty, editable, unmarked, with the new pattern.
-    void changeType()
-    {
-        QFETCH(QIpAdressEdit::IpType, from);
-        const auto to = from == v4 ? v6 : v4;
-        const QString row4 = "3*.3.3.3", row6 = "4*:4:4:4:4:4:4:4";
-        QIpAdressEdit edit(nullptr, from);
-        QCOMPARE(edit.sizePolicy(), QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed));
-        QCOMPARE(rowOf(edit), from == v4 ? row4 : row6);
-        edit.setIpAdress(from == v4 ? "1.2.3.400" : "1:2:3:4:5:6:7:g");
-        edit.setReadOnly(true);
-        const QPointer<QLineEdit> first = fields(edit).at(0);
-        edit.setIpType(from);
-        QCOMPARE(shown(edit).last(), from == v4 ? "[400]" : "[g]");
-        QVERIFY(edit.isReadOnly() && fields(edit).last()->isReadOnly());
-
-        QVERIFY(edit.setProperty("ipType", QVariant::fromValue(to)));
-        QVERIFY(first.isNull());
-        QCOMPARE(rowOf(edit), to == v4 ? row4 : row6);
-        QCOMPARE(shown(edit).join(""), "");
-        QVERIFY(!edit.isReadOnly());
-        QCOMPARE(fields(edit).at(1)->accessibleName(), to == v4 ? "Octet 2 of 4" : "Group 2 of 8");
-        QCOMPARE(edit.accessibleName(), to == v4 ? "IPv4 address" : "IPv6 address");
-        edit.setIpAdress(to == v4 ? "1.2.3.ff" : "1:2:3:4:5:6:7:ff");
-        QCOMPARE(shown(edit).last(), to == v4 ? "[ff]" : "ff");
-    }
-
     void keysAndFocus_data()
     {
         QTest::addColumn<QStringList>("start"); // 4 fields: IPv4, 8: IPv6
@@ -143,26 +90,13 @@ private slots:
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<int>("finished");
-        // A field that loses focus checks its own input and is marked when empty (IPv4).
-        const QStringList full{"1", "2", "3", "4"}, noFirst{"", "2", "3", "4"}, onlyFirst{"1", "", "", ""};
-        const QStringList gap{"1", "2", "", "4"}, marked{"1", "2", "[]", "4"}, none6 = QVector<QString>(8).toList();
-        const QStringList full6{"a", "b", "c", "d", "e", "f", "0", "1"}, gap6{"a", "b", "c", "d", "", "f", "0", "1"};
-        QTest::newRow("stop, filled 1st") << full << 0 << "." << 1 << "2" << full << 0;
-        QTest::newRow("colon, filled 3rd") << full << 2 << ":" << 3 << "4" << full << 0;
-        QTest::newRow("stop, filled last") << full << 3 << "." << 3 << "" << full << 0;
+        // Where focus goes and which texts it leaves is checked over the fuzz corpus (fuzz/); these rows
+        // show the marks: a field that loses focus checks its own input, and an empty IPv4 field is marked.
+        const QStringList full{"1", "2", "3", "4"}, onlyFirst{"1", "", "", ""}, gap{"1", "2", "", "4"};
+        const QStringList marked{"1", "2", "[]", "4"}, none6 = QVector<QString>(8).toList();
         QTest::newRow("stop, empty 3rd") << gap << 2 << "." << 1 << "2" << marked << 0;
-        QTest::newRow("stop, empty 1st") << noFirst << 0 << "." << 0 << "" << noFirst << 0;
-        QTest::newRow("back, empty 3rd") << gap << 2 << "\b" << 1 << "2" << marked << 0;
-        QTest::newRow("back, empty 1st") << noFirst << 0 << "\b" << 0 << "" << noFirst << 0;
         QTest::newRow("back, filled 3rd") << full << 2 << "\b" << 2 << "" << marked << 0;
-        QTest::newRow("v6 colon, filled 2nd") << full6 << 1 << ":" << 2 << "c" << full6 << 0;
-        QTest::newRow("v6 stop, filled 2nd") << full6 << 1 << "." << 2 << "c" << full6 << 0;
-        QTest::newRow("v6 colon, empty 5th") << gap6 << 4 << ":" << 3 << "d" << gap6 << 0;
-        // Return only looks at its own field; leaving the edit needs every field acceptable.
-        QTest::newRow("return, others empty") << onlyFirst << 0 << "\r" << 0 << "" << onlyFirst << 1;
         QTest::newRow("return, empty 2nd") << onlyFirst << 1 << "\r" << 1 << "" << QStringList{"1", "[]", "", ""} << 0;
-        QTest::newRow("return, empty v6 field") << none6 << 3 << "\r" << 3 << "" << none6 << 1;
-        QTest::newRow("tab out, all filled") << full << 0 << "\t" << -1 << "" << full << 1;
         QTest::newRow("tab out, fields empty") << onlyFirst << 0 << "\t" << -1 << ""
                                                << QStringList{"1", "[]", "[]", "[]"} << 0;
         QTest::newRow("tab out, out of range") << QStringList{"1", "2", "300", "4"} << 0 << "\t" << -1 << ""
@@ -195,82 +129,29 @@ private slots:
         QCOMPARE(spy.count(), finished);
     }
 
-    void setIpAdress_data()
+    // What setIpAdress() shows and refuses is checked over the fuzz corpus; this is the edit's state around it.
+    void modifiedAndClear_data()
     {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QStringList>("expected"); // 4 fields: IPv4, 8: IPv6
-        const QStringList before4{"10", "0", "0", "[ab]"}, before6{"1", "2", "3", "4", "5", "6", "7", "[g]"};
-        QTest::newRow("leading zeros") << "192.168.001.010" << "" << QStringList{"192", "168", "1", "10"};
-        QTest::newRow("empty part") << "1..2.3" << "" << QStringList{"1", "0", "2", "3"};
-        QTest::newRow("too few") << "1.2.3" << "IpAdress size mismatch 3!=4." << before4;
-        QTest::newRow("too many") << "1.2.3.4.5" << "IpAdress size mismatch 5!=4." << before4;
-        QTest::newRow("oversize cut") << "1234.5.6.0007" << "" << QStringList{"123", "5", "6", "7"};
-        QTest::newRow("unacceptable kept") << "300.1.2.ab" << "" << QStringList{"[300]", "1", "2", "[ab]"};
-        QTest::newRow("v6 zeros") << "0db8:0000:0:0:0:0:0:1" << ""
-                                  << QStringList{"db8", "0", "0", "0", "0", "0", "0", "1"};
-        QTest::newRow("v6 compressed") << "fe80::1" << "IpAdress size mismatch 3!=8." << before6;
-        QTest::newRow("v6 cut") << "000ABCDE:1:2:3:4:5:6:g" << ""
-                                << QStringList{"ABCD", "1", "2", "3", "4", "5", "6", "[g]"};
+        QTest::addColumn<QIpAdressEdit::IpType>("type");
+        QTest::addColumn<QString>("cleared"); // the fields after clear(), marked where the type marks empty ones
+        QTest::newRow("IPv4") << v4 << "[],[],[],[]";
+        QTest::newRow("IPv6") << v6 << ",,,,,,,";
     }
 
-    void setIpAdress()
+    void modifiedAndClear()
     {
-        QFETCH(QString, input);
-        QFETCH(QString, warning);
-        QFETCH(QStringList, expected);
-        const bool ipv4 = expected.size() == 4;
-        QIpAdressEdit edit(nullptr, ipv4 ? v4 : v6);
-        edit.setIpAdress(ipv4 ? "10.0.0.ab" : "1:2:3:4:5:6:7:g"); // the last field marked
-        if (!warning.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-        edit.setIpAdress(input);
-        QCOMPARE(shown(edit), expected);
-        QCOMPARE(edit.ipAdress(), expected.join(ipv4 ? "." : ":").remove('[').remove(']'));
-
+        QFETCH(QIpAdressEdit::IpType, type);
+        QFETCH(QString, cleared);
+        QIpAdressEdit edit(nullptr, type);
+        edit.setIpAdress(type == v4 ? "10.0.0.1" : "1:2:3:4:5:6:7:8");
         QVERIFY(!edit.isModified());
         fields(edit).at(1)->selectAll(); // the user empties one field
         QTest::keyClick(fields(edit).at(1), Qt::Key_Backspace);
         QVERIFY(edit.isModified());
         QCOMPARE(edit.ipAdress(), QString());
         edit.clear();
-        QCOMPARE(shown(edit).join(","), ipv4 ? "[],[],[],[]" : ",,,,,,,");
-    }
-    // One sunken line-edit panel over the frameless fields, sized by the style around the fields' row; the
-    // frame width becomes the margin once a style is set.
-    void panelSizeAndMargin()
-    {
-        struct Probe : QProxyStyle
-        {
-            mutable QString panel;
-            int pixelMetric(PixelMetric m, const QStyleOption *o, const QWidget *w) const override
-            {
-                return m == PM_DefaultFrameWidth ? 3 : QProxyStyle::pixelMetric(m, o, w);
-            }
-            QSize sizeFromContents(ContentsType t, const QStyleOption *o, const QSize &s, const QWidget *w) const override
-            {
-                return t == CT_LineEdit && !o ? s + QSize(10, 4) : QProxyStyle::sizeFromContents(t, o, s, w);
-            }
-            void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
-            {
-                const auto *f = qstyleoption_cast<const QStyleOptionFrame *>(o);
-                if (f && e == PE_PanelLineEdit)
-                    panel += QStringLiteral("%1 %2 %3 %4 %5;").arg(f->lineWidth).arg(f->midLineWidth)
-                                 .arg(bool(f->state & State_Sunken)).arg(bool(f->state & State_ReadOnly))
-                                 .arg(f->rect == w->contentsRect());
-                QProxyStyle::drawPrimitive(e, o, p, w);
-            }
-        } probe;
-        QIpAdressEdit edit;
-        QCOMPARE(edit.layout()->contentsMargins(), QMargins()); // no style change yet
-        edit.setStyle(&probe);
-        QCOMPARE(edit.layout()->contentsMargins(), QMargins(3, 3, 3, 3));
-        QCOMPARE(static_cast<QWidget &>(edit).sizeHint(), edit.minimumSizeHint() + QSize(10, 4));
-        edit.setReadOnly(true);
-        edit.grab();
-        QCOMPARE(probe.panel, QStringLiteral("3 0 1 1 1;"));
+        QCOMPARE(shown(edit).join(","), cleared);
     }
 };
-
 QTEST_MAIN(TestIpAdressEdit)
 #include "tst_ipadressedit.moc"
