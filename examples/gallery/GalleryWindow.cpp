@@ -25,6 +25,11 @@
 #include "GalleryPages.h"
 #include "GalleryStyles.h"
 
+namespace {
+// Step titles longer than about this many average characters are elided.
+constexpr int StepTitleChars = 18;
+} // namespace
+
 GalleryWindow::GalleryWindow(QWidget *parent)
     : QWidget(parent)
     , m_header(new QStyledHeader(this))
@@ -210,18 +215,27 @@ void GalleryWindow::retranslate()
     for (int i = 0; i < m_slides.size(); ++i) {
         m_slides[i]->setTitle(QCoreApplication::translate("Gallery", pages.at(i).title));
         m_slides[i]->setSubTitle(QCoreApplication::translate("Gallery", pages.at(i).subTitle));
-        m_stepButtons[i]->setText(QCoreApplication::translate("Gallery", pages.at(i).title));
     }
     m_back->setText(tr("Back"));
     m_next->setText(tr("Next"));
-    // A checked step draws its title in bold, wider than the size hint
-    // measured in the regular weight: leave it room before the marker.
+    // Long titles, German ones above all, would widen the step column until
+    // the window outgrows a small screen: past a limit they are elided, and
+    // the tooltip shows them in full. A checked step draws its title in bold,
+    // wider than the size hint measured in the regular weight, so the limit
+    // and the column's room are measured in bold.
     int widest = 0;
-    for (QNavigationButton *step : qAsConst(m_stepButtons)) {
-        QFont bold = step->font();
-        bold.setBold(true);
-        widest = qMax(widest, step->sizeHint().width() + QFontMetrics(bold).horizontalAdvance(step->text())
-                                  - step->fontMetrics().horizontalAdvance(step->text()));
+    for (int i = 0; i < m_stepButtons.size(); ++i) {
+        QNavigationButton *step = m_stepButtons[i];
+        step->ensurePolished(); // the looks set the steps' font here
+        QFont boldFont = step->font();
+        boldFont.setBold(true);
+        const QFontMetrics bold(boldFont);
+        const QString title = QCoreApplication::translate("Gallery", pages.at(i).title);
+        const QString shown = bold.elidedText(title, Qt::ElideRight, StepTitleChars * bold.averageCharWidth());
+        step->setText(shown);
+        step->setToolTip(shown == title ? QString() : title);
+        widest = qMax(widest, step->sizeHint().width() + bold.horizontalAdvance(shown)
+                                  - step->fontMetrics().horizontalAdvance(shown));
     }
     m_steps->setMinimumWidth(widest + 4);
 }

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEvent>
+#include <QFont>
 #include <QStyle>
 #include <QTimer>
 #include <cstdio>
@@ -33,8 +34,11 @@ bool applyLanguageOption(GalleryWindow &window, const QString &code)
 }
 
 // Renders every page of a fresh window under `styleName` into `dir`.
-bool writeScreenshots(const QString &styleName, const QDir &dir, const QString &language)
+// `font` is the application font the program started with: the library's
+// looks change it for good, and each look is shown as it starts on its own.
+bool writeScreenshots(const QString &styleName, const QDir &dir, const QString &language, const QFont &font)
 {
+    QApplication::setFont(font);
     QStyle *style = createGalleryStyle(styleName);
     if (!style)
         return false;
@@ -113,8 +117,9 @@ int main(int argc, char **argv)
             return 1;
         }
         bool ok = true;
+        const QFont font = QApplication::font();
         for (const QString &name : all ? styles : QStringList{ styleName })
-            ok &= writeScreenshots(name, dir, parser.value(langOption));
+            ok &= writeScreenshots(name, dir, parser.value(langOption), font);
         return ok ? 0 : 1;
     }
     if (all) {

@@ -25,4 +25,4 @@ ${GALLERY_QM_ENTRIES}    </qresource>
 # are compiled before they are embedded.
 qt5_add_resources(GALLERY_QM_RCC "${CMAKE_CURRENT_BINARY_DIR}/gallery_translations.qrc")
 set_source_files_properties(${GALLERY_QM_RCC} PROPERTIES SKIP_AUTOGEN ON)
-target_sources(veltrix-gallery PRIVATE ${GALLERY_QM_RCC})
+target_sources(veltrix-gallery-window PRIVATE ${GALLERY_QM_RCC})

@@ -1,15 +1,21 @@
-// Frames, labels, plain buttons and check boxes: what every look restyles.
+// Frames, labels, plain buttons, check boxes and menu bars: what every look
+// restyles.
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFormLayout>
 #include <QFrame>
+#include <QLabel>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <QFrameDescriptionLabel.h>
 #include <QFrameHeaderLabel.h>
 #include <QStyledGroupBox.h>
+#include <QStyledMenuBar.h>
 
 #include "GalleryPages.h"
 
@@ -18,6 +24,26 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("Gallery", text);
+}
+
+// The same menus in a styled and in a plain menu bar, to compare them.
+QWidget *menuBars(QWidget *parent)
+{
+    auto *box = new QStyledGroupBox(tr("Menu bars"), parent);
+    auto *form = new QFormLayout(box);
+    for (QMenuBar *bar : { static_cast<QMenuBar *>(new QStyledMenuBar(box)), new QMenuBar(box) }) {
+        bar->addMenu(tr("&File"))->addAction(tr("&Open..."));
+        bar->addMenu(tr("&Edit"))->addAction(tr("&Copy"));
+        bar->addMenu(tr("&Help"))->addAction(tr("&About"));
+        form->addRow(QString::fromLatin1(bar->metaObject()->className()), bar);
+    }
+    auto *note = new QLabel(
+        tr("Under CommonStyle every menu bar gets a drop-down arrow after each title, but only a QStyledMenuBar "
+           "makes room for it."),
+        box);
+    note->setWordWrap(true);
+    form->addRow(note);
+    return box;
 }
 
 QWidget *createBasicsPage()
@@ -55,6 +81,7 @@ QWidget *createBasicsPage()
     edit->setPlaceholderText(tr("Line edit"));
     grid->addWidget(edit, 2, 0, 1, 3);
     layout->addWidget(group);
+    layout->addWidget(menuBars(page));
 
     auto *frame = new QFrame(page);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -67,5 +94,5 @@ QWidget *createBasicsPage()
 } // namespace
 
 GALLERY_PAGE("basics", 10, QT_TRANSLATE_NOOP("Gallery", "Basics"),
-             QT_TRANSLATE_NOOP("Gallery", "Group boxes, frame labels, buttons, check boxes and frames."),
+             QT_TRANSLATE_NOOP("Gallery", "Group boxes, frame labels, buttons, check boxes, menu bars and frames."),
              &createBasicsPage);

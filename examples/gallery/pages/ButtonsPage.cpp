@@ -31,6 +31,10 @@ QStyledComboBox *styledCombo(int type, int design, int items, QWidget *parent)
     combo->setButtonDesign(StyleHelper::ButtonDesign(design));
     const QStringList texts{ tr("Ethernet"), tr("Wireless"), tr("Serial line") };
     combo->addItems(texts.mid(0, items));
+    // Every combo box gets the same width, whatever the language: sized by
+    // its longest entry, a German row of them would not fit a small screen.
+    // The drop-down list still shows the entries in full.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumWidth(120);
     // The gradient look gives light text only to its blue type; its dark
     // types get it from the host here (the flat look keeps them light grey).

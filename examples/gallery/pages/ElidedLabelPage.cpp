@@ -39,6 +39,10 @@ QWidget *createElidedLabelPage()
 
     auto *columns = new QSplitter(Qt::Horizontal, page);
     columns->setChildrenCollapsible(false);
+    // A label prefers the width of its whole text on one line, a megabyte
+    // here, and the splitters add that up: the page takes the width it is
+    // given instead, and the labels elide.
+    columns->setSizePolicy(QSizePolicy::Ignored, columns->sizePolicy().verticalPolicy());
 
     // Left: the paragraph four lines high, the same with a margin of 5 five
     // lines high, and a short unframed text taking the rest.

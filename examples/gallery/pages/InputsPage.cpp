@@ -41,10 +41,12 @@ void followFields(QIpAdressEdit *edit, QLabel *live)
 }
 
 // The edit's preferred width is the sum of its fields' minimum widths, which
-// is tight; give every field room for its longest text plus a margin.
-void giveRoom(QIpAdressEdit *edit, QIpAdressEdit::IpType widest)
+// is tight; give every field of the current type room for its longest text
+// plus a margin. Called again after a type switch, so that IPv4 fields do not
+// keep the spread of IPv6 ones.
+void giveRoom(QIpAdressEdit *edit)
 {
-    const int characters = widest == QIpAdressEdit::IPv6 ? 8 * (4 + 2) : 4 * (3 + 2);
+    const int characters = edit->ipType() == QIpAdressEdit::IPv6 ? 8 * (4 + 2) : 4 * (3 + 2);
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * characters);
 }
 
@@ -65,7 +67,7 @@ QWidget *createInputsPage()
     auto *finished = new QLabel(tr("Last editingFinished: none yet"), page);
 
     const auto addRow = [&](const QString &title, QIpAdressEdit *edit, QWidget *extra = nullptr) {
-        giveRoom(edit, extra ? QIpAdressEdit::IPv6 : edit->ipType());
+        giveRoom(edit);
         auto *live = new QLabel(group);
         followFields(edit, live);
         auto *row = new QHBoxLayout;
@@ -103,6 +105,7 @@ QWidget *createInputsPage()
     QObject::connect(type, QOverload<int>::of(&QComboBox::currentIndexChanged), switchable,
                      [type, switchable, switchableLive]() {
                          switchable->setIpType(type->currentData().value<QIpAdressEdit::IpType>());
+                         giveRoom(switchable);
                          followFields(switchable, switchableLive);
                      });
 

@@ -64,8 +64,14 @@ QWidget *typesAndDesigns(QWidget *parent)
     grid->setHorizontalSpacing(12);
     const QStringList headings{ tr("Plain"), tr("Disabled"), tr("Segmented (left, mid, right)"),
                                 tr("Tabs (top)") };
-    for (int column = 0; column < headings.size(); ++column)
-        grid->addWidget(new QLabel(headings.at(column), box), 0, column + 1);
+    for (int column = 0; column < headings.size(); ++column) {
+        auto *heading = new QLabel(headings.at(column), box);
+        // Long headings wrap over their buttons rather than widen the page,
+        // and short ones sit on the last line, right above the buttons.
+        heading->setWordWrap(true);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        grid->addWidget(heading, 0, column + 1);
+    }
 
     const QMetaEnum types = buttonEnum("buttonType");
     const QStringList segments{ tr("Day"), tr("Week"), tr("Month") };

@@ -52,10 +52,6 @@
         <translation>Grundlagen</translation>
     </message>
     <message>
-        <source>Group boxes, frame labels, buttons, check boxes and frames.</source>
-        <translation>Gruppen, Rahmenbeschriftungen, Schaltflächen, Ankreuzfelder und Rahmen.</translation>
-    </message>
-    <message>
         <source>Navigation steps</source>
         <translation>Navigationsschritte</translation>
     </message>
@@ -402,6 +398,42 @@
     <message>
         <source>A long paragraph: the label shows as many whole lines of it as its height allows. Every line but the last is drawn in full from the left edge; the last visible line holds the rest of the text, cut at the right with an ellipsis. Make the column narrower or lower and more of the paragraph moves behind the ellipsis; make it wider or taller and the ellipsis disappears once the whole paragraph fits. The label tells its owner each time this changes, which is how the line below the splitters stays up to date.</source>
         <translation>Ein langer Absatz: Die Beschriftung zeigt so viele ganze Zeilen davon, wie ihre Höhe erlaubt. Jede Zeile außer der letzten wird vollständig ab dem linken Rand gezeichnet; die letzte sichtbare Zeile enthält den Rest des Textes, rechts mit Auslassungspunkten abgeschnitten. Machen Sie die Spalte schmaler oder niedriger, und mehr vom Absatz verschwindet hinter den Auslassungspunkten; machen Sie sie breiter oder höher, und die Auslassungspunkte verschwinden, sobald der ganze Absatz passt. Die Beschriftung meldet jede solche Änderung ihrem Besitzer, und so bleibt die Zeile unter den Teilern aktuell.</translation>
+    </message>
+    <message>
+        <source>Menu bars</source>
+        <translation>Menüleisten</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Group boxes, frame labels, buttons, check boxes, menu bars and frames.</source>
+        <translation>Gruppen, Rahmenbeschriftungen, Schaltflächen, Ankreuzfelder, Menüleisten und Rahmen.</translation>
+    </message>
+    <message>
+        <source>Under CommonStyle every menu bar gets a drop-down arrow after each title, but only a QStyledMenuBar makes room for it.</source>
+        <translation>Unter CommonStyle erhält jede Menüleiste nach jedem Titel einen Aufklapppfeil, aber nur eine QStyledMenuBar macht ihm Platz.</translation>
     </message>
 </context>
 <context>

@@ -52,10 +52,6 @@
         <translation>Bases</translation>
     </message>
     <message>
-        <source>Group boxes, frame labels, buttons, check boxes and frames.</source>
-        <translation>Groupes, libellés de cadre, boutons, cases à cocher et cadres.</translation>
-    </message>
-    <message>
         <source>Navigation steps</source>
         <translation>Étapes de navigation</translation>
     </message>
@@ -402,6 +398,42 @@
     <message>
         <source>A long paragraph: the label shows as many whole lines of it as its height allows. Every line but the last is drawn in full from the left edge; the last visible line holds the rest of the text, cut at the right with an ellipsis. Make the column narrower or lower and more of the paragraph moves behind the ellipsis; make it wider or taller and the ellipsis disappears once the whole paragraph fits. The label tells its owner each time this changes, which is how the line below the splitters stays up to date.</source>
         <translation>Un long paragraphe : le libellé en montre autant de lignes entières que sa hauteur le permet. Chaque ligne sauf la dernière est dessinée en entier depuis le bord gauche ; la dernière ligne visible contient le reste du texte, coupé à droite par des points de suspension. Rendez la colonne plus étroite ou plus basse et davantage du paragraphe passe derrière les points de suspension ; rendez-la plus large ou plus haute et les points de suspension disparaissent dès que tout le paragraphe tient. Le libellé prévient son propriétaire à chaque changement, ce qui tient à jour la ligne sous les séparateurs.</translation>
+    </message>
+    <message>
+        <source>Menu bars</source>
+        <translation>Barres de menus</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Group boxes, frame labels, buttons, check boxes, menu bars and frames.</source>
+        <translation>Groupes, libellés de cadre, boutons, cases à cocher, barres de menus et cadres.</translation>
+    </message>
+    <message>
+        <source>Under CommonStyle every menu bar gets a drop-down arrow after each title, but only a QStyledMenuBar makes room for it.</source>
+        <translation>Sous CommonStyle, chaque barre de menus reçoit une flèche déroulante après chaque titre, mais seule une QStyledMenuBar lui fait de la place.</translation>
     </message>
 </context>
 <context>
