@@ -44,11 +44,18 @@ Baseline::Baseline(const QString &path)
         return;
     QString current;
     for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        if (line.startsWith(Header))
-            m_expected[current = line.mid(Header.size())];
-        else if (!current.isNull() && !line.isEmpty())
+        if (line.startsWith(Header)) {
+            current = line.mid(Header.size());
+            m_order << current;
+            m_expected[current];
+        } else if (current.isNull()) {
+            m_preamble << line;
+        } else if (!line.isEmpty()) {
             m_expected[current] << line;
+        }
     }
+    while (!m_preamble.isEmpty() && m_preamble.last().isEmpty())
+        m_preamble.removeLast();
 }
 
 bool Baseline::updating()
@@ -82,7 +89,7 @@ bool Baseline::finish(const QStringList &order)
         QFile file(m_path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
             return false;
-        QString text;
+        QString text = m_preamble.isEmpty() ? QString() : m_preamble.join(QLatin1Char('\n')) + QStringLiteral("\n\n");
         // Cases that did not run this time (a partial run) keep their block.
         for (const QString &name : order) {
             const QStringList lines = m_actual.contains(name) ? m_actual.value(name) : m_expected.value(name);

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // Expected text kept in a reviewed file under tests/: blocks of lines, each
-// under a "== <case name>" header. A test hands in what it produced for a
+// under a "== <case name>" header, after a preamble that explains the file. A test hands in what it produced for a
 // case; a difference fails the test with the case name and a line diff.
 //
 // With VELTRIX_UPDATE_BASELINES=1 in the environment (or the CMake target
@@ -18,6 +18,9 @@ class Baseline
 public:
     explicit Baseline(const QString &path);
 
+    // The case names of the file, in its order.
+    QStringList cases() const { return m_order; }
+
     // Compares (or, when updating, records) one case. Returns false and
     // reports through QTest on a mismatch.
     bool check(const QString &name, const QStringList &lines);
@@ -29,6 +32,8 @@ public:
 
 private:
     QString m_path;
+    QStringList m_preamble; // lines before the first case, kept as they are
+    QStringList m_order;
     QMap<QString, QStringList> m_expected;
     QMap<QString, QStringList> m_actual;
 };
