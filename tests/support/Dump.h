@@ -25,8 +25,6 @@ namespace Dump {
 // names it.
 void preferGroup(const QString &group);
 QString colour(const QColor &colour);
-// The colour a key of the file stands for (invalid for an unknown key).
-QColor colourOf(const QString &key);
 
 QString number(qreal value);
 QString rect(const QRectF &rect);
@@ -56,7 +54,7 @@ QStringList tree(const QWidget *widget, const QList<QByteArray> &properties);
 // "path property<TAB>value" entry a line (fonts, palette roles, hover, fixed
 // heights, label pixmaps, menu-bar nativeness, action visibility).
 QStringList widgetState(const QWidget *widget);
-// The entries of `after` that differ from `before`, as "path property: old -> new".
+// The entries of `after` that differ from those of `before`, as "path property: old -> new".
 QStringList changes(const QStringList &before, const QStringList &after);
 
 } // namespace Dump
