@@ -1,6 +1,5 @@
 #include "ProbeStyles.h"
 
-#include <QHash>
 #include <QStyleOption>
 
 #include "Dump.h"
@@ -11,15 +10,14 @@ namespace {
 void note(const char *who, const char *call, const QString &what, const QStyleOption *o, const QWidget *w,
           const QString &answer = QString())
 {
-    RecordingPaintDevice::note(QStringLiteral("> %1 %2%3 | %4 | %5%6")
-                                   .arg(QLatin1String(who), QLatin1String(call),
-                                        what.isEmpty() ? QString() : QLatin1Char(' ') + what, Dump::option(o),
-                                        Dump::widget(w), answer.isEmpty() ? QString() : QStringLiteral(" = ") + answer));
+    RecordingPaintDevice::note(QString("> %1 %2%3 | %4 | %5").arg(who, call, what.isEmpty() ? "" : ' ' + what,
+                                                                Dump::option(o), Dump::widget(w))
+                               + (answer.isEmpty() ? "" : " = " + answer));
 }
 
 QString size(const QSize &s)
 {
-    return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+    return QString("%1x%2").arg(s.width()).arg(s.height());
 }
 
 } // namespace
@@ -48,17 +46,14 @@ void BaseProbe::drawComplexControl(ComplexControl c, const QStyleOptionComplex *
 void BaseProbe::drawItemText(QPainter *p, const QRect &r, int flags, const QPalette &pal, bool enabled,
                              const QString &text, QPalette::ColorRole role) const
 {
-    RecordingPaintDevice::note(QStringLiteral("> base drawItemText \"%1\" in %2 flags 0x%3 %4 role %5")
-                                   .arg(text, Dump::rect(r)).arg(flags, 0, 16)
-                                   .arg(enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
-                                        Dump::name(role)));
+    RecordingPaintDevice::note(QString("> base drawItemText \"%1\" in %2 flags 0x%3 %4 role %5").arg(text, Dump::rect(r))
+                                   .arg(flags, 0, 16).arg(enabled ? "enabled" : "disabled", Dump::name(role)));
     QCommonStyle::drawItemText(p, r, flags, pal, enabled, text, role);
 }
 
 void BaseProbe::drawItemPixmap(QPainter *p, const QRect &r, int alignment, const QPixmap &pixmap) const
 {
-    RecordingPaintDevice::note(
-        QStringLiteral("> base drawItemPixmap in %1 align 0x%2").arg(Dump::rect(r)).arg(alignment, 0, 16));
+    RecordingPaintDevice::note(QString("> base drawItemPixmap in %1 align 0x%2").arg(Dump::rect(r)).arg(alignment, 0, 16));
     QCommonStyle::drawItemPixmap(p, r, alignment, pixmap);
 }
 
@@ -68,33 +63,30 @@ int BaseProbe::pixelMetric(PixelMetric m, const QStyleOption *o, const QWidget *
     static const QHash<int, int> answers{ { PM_ButtonMargin, 6 }, { PM_ButtonShiftHorizontal, 1 },
         { PM_ButtonShiftVertical, 2 }, { PM_MenuButtonIndicator, 12 }, { PM_SmallIconSize, 16 },
         { PM_DefaultFrameWidth, 2 }, { PM_IndicatorWidth, 13 }, { PM_IndicatorHeight, 13 } };
-    const int answer = answers.value(m, 0);
-    note("base", "pixelMetric", Dump::name(m), o, w, QString::number(answer));
-    return answer;
+    note("base", "pixelMetric", Dump::name(m), o, w, QString::number(answers.value(m, 0)));
+    return answers.value(m, 0);
 }
 
 int BaseProbe::styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *) const
 {
-    // 7: neither the toolkit's usual 0 nor 1, so a look that passes the base's
-    // answer on is told apart from one that answers itself.
-    // Qt asks this of every widget it renders; it says nothing about the library.
+    // 7: neither the usual 0 nor 1, so a look that passes the base's answer on is told apart from one that
+    // answers itself. Qt asks SH_Widget_ShareActivation of every widget it renders: no news about the library.
     if (h != SH_Widget_ShareActivation)
-        note("base", "styleHint", Dump::name(h), o, w, QStringLiteral("7"));
+        note("base", "styleHint", Dump::name(h), o, w, "7");
     return 7;
 }
 
 QSize BaseProbe::sizeFromContents(ContentsType t, const QStyleOption *o, const QSize &s, const QWidget *w) const
 {
-    const QSize answer = s + QSize(12, 8);
-    note("base", "sizeFromContents", Dump::name(t) + QLatin1Char(' ') + size(s), o, w, size(answer));
-    return answer;
+    note("base", "sizeFromContents", Dump::name(t) + ' ' + size(s), o, w, size(s + QSize(12, 8)));
+    return s + QSize(12, 8);
 }
 
 QRect BaseProbe::subControlRect(ComplexControl c, const QStyleOptionComplex *o, SubControl sc, const QWidget *w) const
 {
     // A rectangle no look computes: a quarter of the option's, at its top left.
     const QRect answer = o ? QRect(o->rect.topLeft(), o->rect.size() / 2) : QRect();
-    note("base", "subControlRect", Dump::name(c) + QLatin1Char(' ') + Dump::subControl(c, sc), o, w, Dump::rect(answer));
+    note("base", "subControlRect", Dump::name(c) + ' ' + Dump::subControl(c, sc), o, w, Dump::rect(answer));
     return answer;
 }
 
@@ -110,7 +102,7 @@ void BaseProbe::unpolish(QWidget *w)
 
 void BaseProbe::polish(QPalette &)
 {
-    note("base", "polish", QStringLiteral("palette"), nullptr, nullptr);
+    note("base", "polish", "palette", nullptr, nullptr);
 }
 
 void StackedProbe::drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const
@@ -125,13 +117,6 @@ void StackedProbe::drawControl(ControlElement e, const QStyleOption *o, QPainter
     QProxyStyle::drawControl(e, o, p, w);
 }
 
-void StackedProbe::drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p,
-                                      const QWidget *w) const
-{
-    note("proxy", "drawComplexControl", Dump::name(c), o, w);
-    QProxyStyle::drawComplexControl(c, o, p, w);
-}
-
 int StackedProbe::pixelMetric(PixelMetric m, const QStyleOption *o, const QWidget *w) const
 {
     note("proxy", "pixelMetric", Dump::name(m), o, w);
@@ -142,17 +127,4 @@ int StackedProbe::styleHint(StyleHint h, const QStyleOption *o, const QWidget *w
 {
     note("proxy", "styleHint", Dump::name(h), o, w);
     return QProxyStyle::styleHint(h, o, w, r);
-}
-
-QSize StackedProbe::sizeFromContents(ContentsType t, const QStyleOption *o, const QSize &s, const QWidget *w) const
-{
-    note("proxy", "sizeFromContents", Dump::name(t) + QLatin1Char(' ') + size(s), o, w);
-    return QProxyStyle::sizeFromContents(t, o, s, w);
-}
-
-QRect StackedProbe::subControlRect(ComplexControl c, const QStyleOptionComplex *o, SubControl sc,
-                                   const QWidget *w) const
-{
-    note("proxy", "subControlRect", Dump::name(c) + QLatin1Char(' ') + Dump::subControl(c, sc), o, w);
-    return QProxyStyle::subControlRect(c, o, sc, w);
 }

@@ -49,13 +49,8 @@ public:
     using QProxyStyle::QProxyStyle;
     void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override;
     void drawControl(ControlElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override;
-    void drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p,
-                            const QWidget *w) const override;
     int pixelMetric(PixelMetric m, const QStyleOption *o, const QWidget *w) const override;
     int styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override;
-    QSize sizeFromContents(ContentsType t, const QStyleOption *o, const QSize &s, const QWidget *w) const override;
-    QRect subControlRect(ComplexControl c, const QStyleOptionComplex *o, SubControl sc,
-                         const QWidget *w) const override;
 };
 
 #endif // VELTRIX_PROBESTYLES_H
