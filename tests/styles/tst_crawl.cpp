@@ -1,10 +1,10 @@
 // Every primitive, control, complex control, sub-element, metric, hint and
-// size rule of the three styles, over the real Fusion, with a default
-// option, options of every class (most of them the wrong one for the
-// element), no widget and each of the library's widgets: nothing may crash
-// or trip the sanitizers, and the painter must come back as it was handed
-// over (or as Fusion itself leaves it after the same call: its menu check
-// mark keeps its pen), except for what the looks are meant to change:
+// size rule of the three styles, over the real Fusion, with options of every
+// class (most of them the wrong one for the element), no widget and each of
+// the library's widgets: nothing may crash, warn or trip the sanitizers, and
+// the painter must come back as it was handed over (or as Fusion itself
+// leaves it after the same call: its menu check mark keeps its pen), except
+// for what the looks are meant to change:
 //  - the render hints, which every look switches on and leaves on
 //    (antialiasing and text antialiasing; smooth pixmaps too, except in the
 //    flat look's own elements);
@@ -33,60 +33,41 @@
 #include <memory>
 #include <vector>
 
+#include "Dump.h"
+
 namespace {
 
 using S = QStyle;
+using Options = std::vector<std::unique_ptr<QStyleOption>>;
 
-// What the library or Qt print while the styles are crawled; nothing is expected.
 QStringList messages;
+
 void collect(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    // The offscreen platform says this about every top-level window it shows.
-    if (type != QtDebugMsg && !message.contains(QLatin1String("propagateSizeHints")))
+    if (type != QtDebugMsg && !message.contains("propagateSizeHints")) // the offscreen platform's remark on windows
         messages << message;
 }
 
-// One option of each class, in a resting and in a busy right-to-left state.
-std::vector<std::unique_ptr<QStyleOption>> allOptions()
+// One option of each class, resting, then in a busy right-to-left state.
+template <typename... T>
+Options optionsOf()
 {
-    std::vector<std::unique_ptr<QStyleOption>> options;
-    const auto add = [&options](QStyleOption *option) {
-        option->rect = QRect(2, 3, 60, 30);
-        options.emplace_back(option);
-    };
+    Options options;
     for (const bool busy : { false, true }) {
-        const std::size_t first = options.size();
-        add(new QStyleOption);
-        add(new QStyleOptionButton);
-        add(new QStyleOptionMenuItem);
-        add(new QStyleOptionFrame);
-        add(new QStyleOptionTab);
-        add(new QStyleOptionHeader);
-        add(new QStyleOptionProgressBar);
-        add(new QStyleOptionViewItem);
-        add(new QStyleOptionToolBox);
-        add(new QStyleOptionDockWidget);
-        add(new QStyleOptionTabWidgetFrame);
-        add(new QStyleOptionRubberBand);
-        add(new QStyleOptionFocusRect);
-        add(new QStyleOptionComplex);
-        add(new QStyleOptionComboBox);
-        add(new QStyleOptionSlider);
-        add(new QStyleOptionSpinBox);
-        add(new QStyleOptionToolButton);
-        add(new QStyleOptionTitleBar);
-        add(new QStyleOptionGroupBox);
-        add(new QStyleOptionSizeGrip);
-        for (std::size_t i = first; busy && i < options.size(); ++i) {
-            options[i]->state = S::State_Enabled | S::State_On | S::State_Sunken | S::State_MouseOver
-                | S::State_HasFocus | S::State_Selected;
-            options[i]->direction = Qt::RightToLeft;
-            if (auto *button = qstyleoption_cast<QStyleOptionButton *>(options[i].get())) {
-                button->text = QStringLiteral("&Go");
+        (options.emplace_back(new T), ...);
+        for (std::size_t i = options.size() - sizeof...(T); i < options.size(); ++i) {
+            QStyleOption *o = options[i].get();
+            o->rect = QRect(2, 3, 60, 30);
+            o->state = busy ? S::State_Enabled | S::State_On | S::State_Sunken | S::State_MouseOver | S::State_HasFocus
+                    | S::State_Selected : S::State_None;
+            o->direction = busy ? Qt::RightToLeft : Qt::LeftToRight;
+            if (auto *button = qstyleoption_cast<QStyleOptionButton *>(o); button && busy) {
+                button->text = "&Go";
                 button->icon = QIcon(QPixmap(8, 8));
                 button->features = QStyleOptionButton::HasMenu;
-            } else if (auto *item = qstyleoption_cast<QStyleOptionMenuItem *>(options[i].get())) {
-                item->text = QStringLiteral("&File");
+            }
+            if (auto *item = qstyleoption_cast<QStyleOptionMenuItem *>(o); item && busy) {
+                item->text = "&File";
                 item->icon = QIcon(QPixmap(8, 8));
             }
         }
@@ -94,47 +75,30 @@ std::vector<std::unique_ptr<QStyleOption>> allOptions()
     return options;
 }
 
-struct PainterState
+// The painter state that a style must leave as it found it, entry by entry.
+QStringList stateOf(const QPainter &p)
 {
-    explicit PainterState(const QPainter &p)
-        : pen(p.pen()), brush(p.brush()), origin(p.brushOrigin()), font(p.font()), background(p.background())
-        , mode(p.backgroundMode()), transform(p.worldTransform()), opacity(p.opacity()), composition(p.compositionMode())
-        , clipping(p.hasClipping()), direction(p.layoutDirection())
-    {
+    return { "pen " + Dump::pen(p.pen()), "brush " + Dump::brush(p.brush()), "brush origin " + Dump::rect(QRectF(p.brushOrigin(), QSizeF())),
+             "font " + p.font().toString(), "background " + Dump::brush(p.background()), "background mode " + QString::number(p.backgroundMode()),
+             "transform " + Dump::rect(p.transform().mapRect(QRectF(0, 0, 1, 1))), "opacity " + Dump::number(p.opacity()),
+             "composition mode " + QString::number(p.compositionMode()), "clipping " + QString::number(p.hasClipping()),
+             "layout direction " + QString::number(p.layoutDirection()) };
+}
+
+// 0 the common look, 1 the gradient look, 2 the flat look, 3 Fusion.
+QStyle *makeStyle(int index)
+{
+    switch (index) {
+    case 0:
+        return new CommonStyle;
+    case 1:
+        return new GradientStyle;
+    case 2:
+        return new FlatStyle;
+    default:
+        return QStyleFactory::create("Fusion");
     }
-    // The names of what differs from `other`; the pen is left out where a look may change it.
-    QStringList changed(const PainterState &other, bool penMayChange) const
-    {
-        QStringList names;
-        const auto check = [&names](bool same, const char *name) {
-            if (!same)
-                names << QLatin1String(name);
-        };
-        check(penMayChange || pen == other.pen, "pen");
-        check(brush == other.brush, "brush");
-        check(origin == other.origin, "brush origin");
-        check(font == other.font, "font");
-        check(background == other.background, "background");
-        check(mode == other.mode, "background mode");
-        check(transform == other.transform, "transform");
-        check(opacity == other.opacity, "opacity");
-        check(composition == other.composition, "composition mode");
-        check(clipping == other.clipping, "clipping");
-        check(direction == other.direction, "layout direction");
-        return names;
-    }
-    QPen pen;
-    QBrush brush;
-    QPointF origin;
-    QFont font;
-    QBrush background;
-    Qt::BGMode mode;
-    QTransform transform;
-    qreal opacity;
-    QPainter::CompositionMode composition;
-    bool clipping;
-    Qt::LayoutDirection direction;
-};
+}
 
 template <typename Enum>
 QVector<Enum> values(int below)
@@ -156,31 +120,34 @@ class TestCrawl : public QObject
 
     QWidget m_window;
     QWidgetList m_widgets{ nullptr };
-    std::vector<std::unique_ptr<QStyleOption>> m_options = allOptions();
+    Options m_options = optionsOf<QStyleOption, QStyleOptionButton, QStyleOptionMenuItem, QStyleOptionFrame,
+        QStyleOptionTab, QStyleOptionHeader, QStyleOptionProgressBar, QStyleOptionViewItem, QStyleOptionToolBox,
+        QStyleOptionDockWidget, QStyleOptionTabWidgetFrame, QStyleOptionRubberBand, QStyleOptionFocusRect,
+        QStyleOptionComplex, QStyleOptionComboBox, QStyleOptionSlider, QStyleOptionSpinBox, QStyleOptionToolButton,
+        QStyleOptionTitleBar, QStyleOptionGroupBox, QStyleOptionSizeGrip>();
 
 private slots:
     // The library's widgets, and a few of Qt's that the looks single out, shown in one window.
     void initTestCase()
     {
         qInstallMessageHandler(collect);
-        auto *layout = new QVBoxLayout(&m_window);
         auto *header = new QStyledHeader;
-        header->menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("Quit"));
+        header->menuBar()->addMenu("&File")->addAction("Quit");
         auto *steps = new QNavigationButtonGroup(QBoxLayout::TopToBottom);
-        QNavigationButton *middle = nullptr;
+        QNavigationButton *step = nullptr;
         for (int i = 0; i < 3; ++i)
-            steps->addNavigationButton(middle = new QNavigationButton(i, QStringLiteral("Step")));
+            steps->addNavigationButton(step = new QNavigationButton(i, "Step"));
         steps->setCheckedButton(1);
-        auto *blue = new QStyledPushButton(QStringLiteral("Go"), nullptr);
+        auto *blue = new QStyledPushButton("Go", nullptr);
         blue->setButtonType(StyleHelper::GRADIENT_BLUE);
         auto *combo = new QStyledComboBox;
-        combo->addItem(QStringLiteral("One"));
+        combo->addItem("One");
         auto *plainCombo = new QComboBox;
-        m_widgets << header << header->menuBar() << steps << middle << blue << combo << plainCombo
-                  << plainCombo->view()->parentWidget() << new QStyledGroupBox(QStringLiteral("Group"), nullptr)
-                  << new QFrameHeaderLabel << new QFrameDescriptionLabel << new QSlideMaster
-                  << new QPixmapButton(QPixmap(16, 16)) << new QElidedLabel(QStringLiteral("Elided text"))
-                  << new QIpAdressEdit << new QPushButton(QStringLiteral("Plain")) << new QMenuBar;
+        m_widgets << header << header->menuBar() << steps << step << blue << combo << plainCombo
+                  << plainCombo->view()->parentWidget() << new QStyledGroupBox("Group", nullptr) << new QFrameHeaderLabel
+                  << new QFrameDescriptionLabel << new QSlideMaster << new QPixmapButton(QPixmap(16, 16))
+                  << new QElidedLabel("Elided text") << new QIpAdressEdit << new QPushButton("Plain") << new QMenuBar;
+        auto *layout = new QVBoxLayout(&m_window);
         for (QWidget *w : qAsConst(m_widgets)) {
             if (w && !w->parentWidget())
                 layout->addWidget(w);
@@ -188,6 +155,8 @@ private slots:
         m_window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_window));
     }
+
+    void cleanup() { QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n'))); }
 
     void crawl_data()
     {
@@ -200,97 +169,79 @@ private slots:
     void crawl()
     {
         QFETCH(int, look);
-        const std::unique_ptr<QStyle> style(look == 0 ? new CommonStyle
-                                                : look == 1 ? static_cast<QStyle *>(new GradientStyle)
-                                                            : new FlatStyle);
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        const std::unique_ptr<QStyle> style(makeStyle(look));
         QImage image(64, 36, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
         painter.setPen(QPen(Qt::darkGreen, 2, Qt::DotLine));
         painter.setBrush(QBrush(Qt::yellow, Qt::Dense3Pattern));
         QStringList problems;
-        // Calls with every option and widget and notes whatever the look changed on the painter beyond
-        // what Fusion itself leaves changed after the same call.
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
         using Call = std::function<void(QStyle *, const QStyleOption *, QWidget *)>;
-        const auto each = [&](const QString &what, const Call &call, bool complexOnly = false, bool penMayChange = false) {
-            for (const auto &option : m_options) {
-                if (complexOnly && !qstyleoption_cast<const QStyleOptionComplex *>(option.get()))
-                    continue;
+        // Calls with every option and widget, notes what the look changed on the painter beyond what Fusion
+        // itself changes in the same call, and hands the painter on as it was.
+        enum Kind { Draw, Complex, Query }; // a query also takes no option at all
+        const auto each = [&](const QString &what, const Call &call, Kind kind = Draw, bool penMayChange = false) {
+            std::vector<const QStyleOption *> options;
+            if (kind == Query)
+                options.push_back(nullptr);
+            for (const auto &option : m_options)
+                options.push_back(option.get());
+            for (const QStyleOption *option : options) {
                 for (QWidget *w : qAsConst(m_widgets)) {
-                    const PainterState before(painter);
+                    if (kind == Complex && !qstyleoption_cast<const QStyleOptionComplex *>(option))
+                        continue;
+                    const QStringList before = stateOf(painter);
                     painter.save();
-                    call(fusion.get(), option.get(), w);
-                    const QStringList fusionChanged = before.changed(PainterState(painter), penMayChange);
+                    call(fusion.get(), option, w);
+                    const QStringList afterFusion = stateOf(painter);
                     painter.restore();
-                    call(style.get(), option.get(), w);
-                    QStringList changed = before.changed(PainterState(painter), penMayChange);
-                    for (const QString &name : fusionChanged)
-                        changed.removeAll(name);
-                    if (!changed.isEmpty())
-                        problems << QStringLiteral("%1 with option type %2 and %3 changed the %4")
-                                        .arg(what).arg(option->type)
-                                        .arg(w ? w->metaObject()->className() : "no widget", changed.join(", "));
-                    painter.setPen(before.pen);
+                    painter.save();
+                    call(style.get(), option, w);
+                    const QStringList after = stateOf(painter);
+                    painter.restore();
+                    for (int i = penMayChange ? 1 : 0; i < before.size(); ++i) {
+                        if (after[i] != before[i] && afterFusion[i] == before[i])
+                            problems << QString("%1, option type %2, %3: %4").arg(what).arg(option ? option->type : -1)
+                                            .arg(Dump::widget(w), before[i] + " became " + after[i]);
+                    }
                 }
             }
         };
         for (const auto e : values<S::PrimitiveElement>(S::PE_CustomBase))
-            each(Dump(e), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->drawPrimitive(e, o, &painter, w); });
+            each(Dump::name(e), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->drawPrimitive(e, o, &painter, w); });
         for (const auto e : values<S::ControlElement>(S::CE_CustomBase))
-            each(Dump(e), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->drawControl(e, o, &painter, w); },
-                 false, look == 0 && e == S::CE_MenuBarItem);
+            each(Dump::name(e), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->drawControl(e, o, &painter, w); },
+                 Draw, look == 0 && e == S::CE_MenuBarItem);
         for (const auto c : values<S::ComplexControl>(S::CC_CustomBase)) {
-            each(Dump(c), [&](QStyle *s, const QStyleOption *o, QWidget *w) {
+            each(Dump::name(c), [&](QStyle *s, const QStyleOption *o, QWidget *w) {
                 const auto *complex = static_cast<const QStyleOptionComplex *>(o);
                 s->drawComplexControl(c, complex, &painter, w);
                 for (const auto sc : values<S::SubControl>(INT_MAX))
                     s->subControlRect(c, complex, sc, w);
                 s->hitTestComplexControl(c, complex, QPoint(10, 10), w);
-            }, true);
+            }, Complex);
         }
         for (const auto e : values<S::SubElement>(S::SE_CustomBase))
-            each(Dump(e), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->subElementRect(e, o, w); });
+            each(Dump::name(e), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->subElementRect(e, o, w); });
         for (const auto m : values<S::PixelMetric>(S::PM_CustomBase))
-            each(Dump(m), [&](QStyle *s, const QStyleOption *o, QWidget *w) {
-                s->pixelMetric(m, o, w);
-                s->pixelMetric(m, nullptr, w);
-            });
+            each(Dump::name(m), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->pixelMetric(m, o, w); }, Query);
         for (const auto h : values<S::StyleHint>(S::SH_CustomBase))
-            each(Dump(h), [&](QStyle *s, const QStyleOption *o, QWidget *w) {
-                s->styleHint(h, o, w);
-                s->styleHint(h, nullptr, w);
-            });
+            each(Dump::name(h), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->styleHint(h, o, w); }, Query);
         for (const auto t : values<S::ContentsType>(S::CT_CustomBase))
-            each(Dump(t), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->sizeFromContents(t, o, QSize(20, 10), w); });
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+            each(Dump::name(t), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->sizeFromContents(t, o, QSize(20, 10), w); });
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
-    // Last: the application switches between the looks and Fusion, again and again, while the
-    // window is alive and painted, without crashes, warnings, leaks or widgets left behind.
+    // Last: the application switches between the looks and Fusion, again and again, while the window is
+    // alive and painted, without crashes, warnings, leaks or widgets left behind.
     void switchLooks()
     {
         const int widgets = QApplication::allWidgets().size();
         for (int round = 0; round < 8; ++round) {
-            QStyle *next = round % 4 == 0 ? new GradientStyle
-                : round % 4 == 1          ? static_cast<QStyle *>(new FlatStyle)
-                : round % 4 == 2          ? new CommonStyle
-                                          : QStyleFactory::create(QStringLiteral("Fusion"));
-            QApplication::setStyle(next);
+            QApplication::setStyle(makeStyle(round % 4));
             QVERIFY(!m_window.grab().isNull());
             QCOMPARE(QApplication::allWidgets().size(), widgets);
         }
-    }
-
-    void cleanup()
-    {
-        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
-    }
-
-private:
-    template <typename Enum>
-    static QString Dump(Enum value)
-    {
-        return QString::fromLatin1(QMetaEnum::fromType<Enum>().valueToKey(int(value)));
     }
 };
 
