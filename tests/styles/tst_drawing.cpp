@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "Baseline.h"
+#include "Cases.h"
 #include "Dump.h"
 #include "ProbeStyles.h"
 #include "RecordingPaintDevice.h"
@@ -31,57 +32,6 @@ namespace {
 
 using S = QStyle;
 using Settings = QMap<QString, QString>;
-
-template <typename W>
-QWidget *create(QWidget *parent)
-{
-    return new W(parent);
-}
-
-// The widgets a case can name; menu bars and headers come with menus.
-QWidget *makeWidget(const QString &name, QWidget *window)
-{
-    static const QHash<QString, QWidget *(*)(QWidget *)> widgets{ { "QPushButton", &create<QPushButton> },
-        { "QCheckBox", &create<QCheckBox> }, { "QLabel", &create<QLabel> }, { "QComboBox", &create<QComboBox> },
-        { "QMenu", &create<QMenu> }, { "QMenuBar", &create<QMenuBar> }, { "QStyledMenuBar", &create<QStyledMenuBar> },
-        { "QStyledPushButton", &create<QStyledPushButton> }, { "QStyledComboBox", &create<QStyledComboBox> },
-        { "QStyledHeader", &create<QStyledHeader> }, { "QSlideMaster", &create<QSlideMaster> },
-        { "QFrameHeaderLabel", &create<QFrameHeaderLabel> }, { "QNavigationButton", &create<QNavigationButton> },
-        { "QFrameDescriptionLabel", &create<QFrameDescriptionLabel> } };
-    if (name == QLatin1String("QComboBoxPrivateContainer"))
-        return (new QComboBox(window))->view()->parentWidget();
-    QWidget *w = widgets.value(name, nullptr) ? widgets.value(name)(window) : nullptr;
-    auto *bar = qobject_cast<QMenuBar *>(w);
-    if (auto *header = qobject_cast<QStyledHeader *>(w))
-        bar = header->menuBar();
-    if (bar) {
-        bar->addMenu(QStringLiteral("File"))->addMenu(QStringLiteral("Recent"))->addAction(QStringLiteral("Older"));
-        bar->addMenu(QStringLiteral("Edit"));
-    }
-    return w;
-}
-
-// Red when off, blue when on, green in the active (focused) mode: shows which picture is drawn.
-QIcon colourIcon()
-{
-    QPixmap off(16, 16), on(16, 16), active(16, 16);
-    off.fill(Qt::red);
-    on.fill(Qt::blue);
-    active.fill(Qt::green);
-    QIcon icon(off);
-    icon.addPixmap(on, QIcon::Normal, QIcon::On);
-    icon.addPixmap(active, QIcon::Active, QIcon::Off);
-    return icon;
-}
-
-template <typename Enum>
-int keyValue(const QString &keys, const QString &prefix = QString())
-{
-    QStringList prefixed;
-    for (const QString &key : keys.split(QLatin1Char('|')))
-        prefixed << prefix + key;
-    return QMetaEnum::fromType<Enum>().keysToValue(prefixed.join(QLatin1Char('|')).toLatin1());
-}
 
 CommonStyle::StyleOptions styleFlags(const QString &keys)
 {
@@ -135,15 +85,6 @@ std::unique_ptr<QStyleOption> makeOption(const QString &element, const Settings 
     return o;
 }
 
-// A neighbour of a navigation step: "on", "off" (disabled) or "hidden".
-QNavigationButton *neighbour(const QString &how, QWidget *window)
-{
-    auto *step = new QNavigationButton(0, window);
-    step->setEnabled(how != QLatin1String("off"));
-    step->setVisible(how != QLatin1String("hidden"));
-    return step;
-}
-
 // What polish and then unpolish change on a widget and its children; with no widget, on a palette.
 void polishCase(QStyle *look, QWidget *w, const std::function<void(const QString &)> &say)
 {
@@ -181,30 +122,14 @@ void polishCase(QStyle *look, QWidget *w, const std::function<void(const QString
 // One case with one look: what it draws, answers or changes, and what it leaves on the painter.
 QStringList runCase(const QString &header, QStyle *look)
 {
-    const QStringList tokens = QProcess::splitCommand(header);
-    const QString verb = tokens.value(0);
-    QStringList names;
-    QString widgetClass;
+    const CaseLine line(header);
+    const QString verb = line.verb;
+    const QStringList names = line.names;
     Settings s;
-    for (const QString &token : tokens.mid(1)) {
-        if (token.contains(QLatin1Char('=')))
-            s.insert(token.section(QLatin1Char('='), 0, 0), token.section(QLatin1Char('='), 1));
-        else if (token.startsWith(QLatin1Char('Q')))
-            widgetClass = token;
-        else
-            names << token;
-    }
+    for (const auto &setting : line.settings)
+        s.insert(setting.first, setting.second);
     QWidget window;
-    QWidget *w = makeWidget(widgetClass, &window);
-    auto *step = qobject_cast<QNavigationButton *>(w);
-    for (auto it = s.begin(); w && it != s.end(); ++it) {
-        if (step && it.key() == QLatin1String("predecessor"))
-            step->setPredecessor(neighbour(it.value(), &window));
-        else if (step && it.key() == QLatin1String("successor"))
-            step->setSuccessor(neighbour(it.value(), &window));
-        else if (w->metaObject()->indexOfProperty(it.key().toLatin1()) >= 0)
-            w->setProperty(it.key().toLatin1(), it.value());
-    }
+    QWidget *w = makeWidget(line, &window);
     if (verb != QLatin1String("polish")) // shown, a widget would be polished by the application's style first
         window.show();
     static_cast<CommonStyle *>(look)->setStyleOptions(styleFlags(s.value(QStringLiteral("flags"),
