@@ -161,8 +161,9 @@ QString Dump::option(const QStyleOption *o)
     static const QHash<int, QString> types{ { QStyleOption::SO_Default, "SO_Default" }, { QStyleOption::SO_Button, "SO_Button" },
         { QStyleOption::SO_MenuItem, "SO_MenuItem" }, { QStyleOption::SO_Frame, "SO_Frame" },
         { QStyleOption::SO_Complex, "SO_Complex" }, { QStyleOption::SO_ComboBox, "SO_ComboBox" } };
-    QString text = QString("%1 v%2 %3 %4").arg(types.value(o->type, QString("SO_%1").arg(o->type))).arg(o->version)
-                       .arg(rect(o->rect), state(o->state)) + (o->direction == Qt::RightToLeft ? " rtl" : "");
+    // The class without its version: Qt 6 counts versions anew.
+    QString text = QString("%1 %2 %3").arg(types.value(o->type, QString("SO_%1").arg(o->type)), rect(o->rect), state(o->state))
+        + (o->direction == Qt::RightToLeft ? " rtl" : "");
     if (const auto *complex = qstyleoption_cast<const QStyleOptionComplex *>(o))
         text += QString(" sub 0x%1").arg(uint(complex->subControls), 0, 16);
     QStringList roles; // those the caller changed on its copy of the application palette
