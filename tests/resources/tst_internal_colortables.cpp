@@ -3,6 +3,7 @@
 // (and holds a value that is no colour) and which has no flat group at all.
 // A table is loaded once per process, so each file gets a run of its own.
 #include <QResource>
+#include <QSettings>
 #include <QtTest>
 
 #include <FlatStyle.h>
@@ -18,26 +19,34 @@ namespace {
 
 const bool UseFixture = qEnvironmentVariableIsSet("COLORTABLE_USE_FIXTURE");
 
-// The first registration of a path wins, so one bundle has to go before the
-// other can be seen.
+// The first registration of a path wins, so one bundle has to go before the other can be seen.
 bool showFixture(bool fixture)
 {
     if (!fixture)
-        return QResource::unregisterResource(QStringLiteral(COLORTABLE_FIXTURE)) && qInitResources_Veltrix();
+        return QResource::unregisterResource(COLORTABLE_FIXTURE) && qInitResources_Veltrix();
     qCleanupResources_Veltrix();
-    return QResource::registerResource(QStringLiteral(COLORTABLE_FIXTURE));
+    return QResource::registerResource(COLORTABLE_FIXTURE);
 }
 
-// The colours of the ids from -1 to one past the last of a table, which both
-// fall back to #808080, as "#RRGGBB" names ("invalid" for no colour).
+// The colours of the ids from -1 to one past the last, "#RRGGBB" or "invalid".
 QString names(bool gradient, int last)
 {
     QStringList names;
     for (int id = -1; id <= last + 1; ++id) {
         const QColor color = gradient ? gradientColor(GradientColor(id)) : flatColor(FlatColor(id));
-        names << (color.isValid() ? color.name().toUpper() : QStringLiteral("invalid"));
+        names << (color.isValid() ? color.name().toUpper() : "invalid");
     }
-    return names.join(QLatin1Char(' '));
+    return names.join(' ');
+}
+
+// The same from the library's file: its value for each id's key, #808080 on either side.
+QString fileColours(const char *group, const QStringList &keys)
+{
+    const QSettings file(":/StyleHelper/StyleHelper.ini", QSettings::IniFormat);
+    QStringList names{ "#808080" };
+    for (const QString &key : keys)
+        names << QColor(file.value(QString(group) + '/' + key).toString()).name().toUpper();
+    return (names << "#808080").join(' ');
 }
 
 } // namespace
@@ -49,8 +58,8 @@ class TestColorTables : public QObject
 private slots:
     void cleanupTestCase() { showFixture(UseFixture); }
 
-    // Styles come and go, and each table reads the file once. The other file
-    // is then put in place, and the colours show that nothing changed.
+    // Styles come and go, and each table reads the file once. The other file is then put in place, and
+    // the colours show that nothing changed.
     void readOncePerTable()
     {
         QVERIFY(!UseFixture || showFixture(true));
@@ -62,19 +71,25 @@ private slots:
         flatColor(FC_BLUE);
         QCOMPARE(Veltrix::Internal::colorFileReadCount(), 2);
 
+        // The keys of the ids in order, as the colour file names them.
+        const QStringList gradientKeys{ "GC_DARKGRAY_1", "GC_MIDGRAY_1", "GC_MIDGRAY_2", "GC_LIGHTGRAY", "GC_DARKBLUE",
+            "GC_MIDBLUE_1", "GC_MIDBLUE_2", "GC_LIGHTBLUE", "GC_BLUE_HOVER", "GC_DARKGRAY_2", "GC_WHITE", "GC_BLACK",
+            "GC_ANTHRACITE", "GC_RED" };
+        const QStringList flatKeys{ "FC_DARK_BLUE", "FC_BLUE", "FC_LIGHT_BLUE", "FC_DARK_GRAY", "FC_GRAY",
+                                    "FC_LIGHT_GRAY", "FC_WHITE", "FC_BLACK" };
+        const QString libraryGradient = fileColours("GradientStyleColor", gradientKeys);
+        const QString libraryFlat = fileColours("FlatStyleColor", flatKeys);
         QVERIFY(showFixture(!UseFixture));
         loadGradientColors();
         loadFlatColors();
         QCOMPARE(Veltrix::Internal::colorFileReadCount(), 2);
-        QCOMPARE(names(true, GC_RED),
-                 UseFixture ? "#808080 #808080 #A0A0A4 #A0A0A4 #C0C0C0 #112233 #000080 #0000FF #0000FF #0000FF "
-                              "#445566 invalid #000000 #C0C0C0 #FF0000 #808080"
-                            : "#808080 #808285 #A5A6A7 #C3C3C4 #E1E1E2 #003B6A #215F8B #628CB2 #A2BAD2 #00142A "
-                              "#404245 #FFFFFF #000000 #222222 #E20015 #808080");
-        // The stand-in's FC_BLUE sits in its gradient group and must not be read.
-        QCOMPARE(names(false, FC_BLACK),
-                 UseFixture ? "#808080 #000080 #000080 #0000FF #808080 #A0A0A4 #C0C0C0 #FFFFFF #000000 #808080"
-                            : "#808080 #00519C #4A91C6 #C9DCEB #535353 #A0A0A0 #C9C9C9 #FFFFFF #000000 #808080");
+        // The stand-in's keys where it has them (a bad value stays invalid), the defaults elsewhere; its
+        // FC_BLUE sits in the gradient group and must not be read.
+        QCOMPARE(names(true, GC_RED), UseFixture ? "#808080 #808080 #A0A0A4 #A0A0A4 #C0C0C0 #112233 #000080 #0000FF #0000FF "
+                                                   "#0000FF #445566 invalid #000000 #C0C0C0 #FF0000 #808080"
+                                                 : libraryGradient);
+        QCOMPARE(names(false, FC_BLACK), UseFixture ? "#808080 #000080 #000080 #0000FF #808080 #A0A0A4 #C0C0C0 #FFFFFF #000000 #808080"
+                                                    : libraryFlat);
     }
 };
 
