@@ -40,47 +40,51 @@ CommonStyle::StyleOptions styleFlags(const QString &keys)
         { "CS_COMPACT_MENUBAR", CommonStyle::CS_COMPACT_MENUBAR },
         { "CS_TWO_DIGIT_NUMBERS", CommonStyle::CS_TWO_DIGIT_NUMBERS } };
     int value = 0;
-    for (const QString &key : keys.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+    for (const QString &key : keys.split('|', Qt::SkipEmptyParts))
         value |= flags.value(key);
     return CommonStyle::StyleOptions(value);
 }
 
-// The option a case passes: of the class its first element expects, or the one it names.
+// The option class an element expects; a case may name another (option=...).
+QString optionClass(const QString &element)
+{
+    static const QHash<QString, QString> classes{ { "CE_MenuBarItem", "QStyleOptionMenuItem" },
+        { "CE_MenuItem", "QStyleOptionMenuItem" }, { "PE_Frame", "QStyleOptionFrame" }, { "PE_FrameLineEdit", "QStyleOptionFrame" },
+        { "PE_PanelLineEdit", "QStyleOptionFrame" }, { "CC_ComboBox", "QStyleOptionComboBox" }, { "CC_ScrollBar", "QStyleOptionComboBox" } };
+    return classes.value(element, "QStyleOptionButton");
+}
+
 std::unique_ptr<QStyleOption> makeOption(const QString &element, const Settings &s, const QWidget *w)
 {
-    const QString kind = s.value(QStringLiteral("option"), element == QLatin1String("CE_MenuBarItem")
-                                        || element == QLatin1String("CE_MenuItem") ? QStringLiteral("QStyleOptionMenuItem")
-                                    : element.startsWith(QLatin1String("PE_Frame")) || element == QLatin1String("PE_PanelLineEdit")
-                                        ? QStringLiteral("QStyleOptionFrame")
-                                    : element.startsWith(QLatin1String("CC_")) ? QStringLiteral("QStyleOptionComboBox")
-                                                                               : QStringLiteral("QStyleOptionButton"));
-    std::unique_ptr<QStyleOption> o(kind == QLatin1String("QStyleOptionMenuItem") ? new QStyleOptionMenuItem
-                                    : kind == QLatin1String("QStyleOptionFrame")  ? new QStyleOptionFrame
-                                    : kind == QLatin1String("QStyleOptionComboBox") ? new QStyleOptionComboBox
-                                    : kind == QLatin1String("QStyleOptionButton") ? new QStyleOptionButton
-                                                                                   : new QStyleOption);
+    static const QHash<QString, std::function<QStyleOption *()>> make{ { "QStyleOption", [] { return new QStyleOption; } },
+        { "QStyleOptionButton", [] { return new QStyleOptionButton; } },
+        { "QStyleOptionMenuItem", [] { return new QStyleOptionMenuItem; } },
+        { "QStyleOptionFrame", [] { return new QStyleOptionFrame; } },
+        { "QStyleOptionComplex", [] { return new QStyleOptionComplex; } },
+        { "QStyleOptionComboBox", [] { return new QStyleOptionComboBox; } } };
+    std::unique_ptr<QStyleOption> o(make.value(s.value("option", optionClass(element)))());
     if (w)
         o->initFrom(w);
-    const QStringList r = s.value(QStringLiteral("rect"), QStringLiteral("20,10,100,40")).split(QLatin1Char(','));
+    const QStringList r = s.value("rect", "20,10,100,40").split(',');
     o->rect = QRect(r.value(0).toInt(), r.value(1).toInt(), r.value(2).toInt(), r.value(3).toInt());
-    o->state = S::State(keyValue<S::StateFlag>(s.value(QStringLiteral("state"), QStringLiteral("Enabled")), "State_"));
-    o->direction = s.value(QStringLiteral("direction")) == QLatin1String("RightToLeft") ? Qt::RightToLeft : Qt::LeftToRight;
+    o->state = S::State(keyValue<S::StateFlag>(s.value("state", "Enabled"), "State_"));
+    o->direction = s.value("direction") == "RightToLeft" ? Qt::RightToLeft : Qt::LeftToRight;
     for (auto it = s.begin(); it != s.end(); ++it) {
-        if (it.key().startsWith(QLatin1String("palette.")))
+        if (it.key().startsWith("palette."))
             o->palette.setColor(QPalette::ColorRole(keyValue<QPalette::ColorRole>(it.key().mid(8))), QColor(it.value()));
     }
-    const QIcon icon = s.contains(QStringLiteral("icon")) ? colourIcon() : QIcon();
+    const QIcon icon = s.contains("icon") ? colourIcon() : QIcon();
     if (auto *button = qstyleoption_cast<QStyleOptionButton *>(o.get())) {
-        button->text = s.value(QStringLiteral("text"));
+        button->text = s.value("text");
         button->icon = icon;
         button->iconSize = QSize(16, 16);
-        if (s.value(QStringLiteral("features")) == QLatin1String("HasMenu"))
+        if (s.value("features") == "HasMenu")
             button->features |= QStyleOptionButton::HasMenu;
     } else if (auto *item = qstyleoption_cast<QStyleOptionMenuItem *>(o.get())) {
-        item->text = s.value(QStringLiteral("text"));
+        item->text = s.value("text");
         item->icon = icon;
     } else if (auto *combo = qstyleoption_cast<QStyleOptionComboBox *>(o.get())) {
-        combo->frame = s.value(QStringLiteral("frame")) != QLatin1String("false");
+        combo->frame = s.value("frame") != "false";
     }
     return o;
 }
@@ -130,10 +134,10 @@ QStringList runCase(const QString &header, QStyle *look)
         s.insert(setting.first, setting.second);
     QWidget window;
     QWidget *w = makeWidget(line, &window);
-    if (verb != QLatin1String("polish")) // shown, a widget would be polished by the application's style first
+    if (verb != "polish") // shown, a widget would be polished by the application's style first
         window.show();
-    static_cast<CommonStyle *>(look)->setStyleOptions(styleFlags(s.value(QStringLiteral("flags"),
-        QStringLiteral("CS_BUTTON_OUTLINE|CS_MENUBAR_ICONS|CS_TWO_DIGIT_NUMBERS"))));
+    static_cast<CommonStyle *>(look)->setStyleOptions(styleFlags(s.value("flags",
+        "CS_BUTTON_OUTLINE|CS_MENUBAR_ICONS|CS_TWO_DIGIT_NUMBERS")));
 
     RecordingPaintDevice device;
     QPainter painter(&device);
@@ -146,41 +150,41 @@ QStringList runCase(const QString &header, QStyle *look)
     painter.setFont(QFont(QApplication::font().family(), 9));
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform, false);
     const auto say = [](const QString &line) { RecordingPaintDevice::note(line); };
-    if (verb == QLatin1String("polish"))
+    if (verb == "polish")
         polishCase(look, w, say);
     for (const QString &name : names) {
-        const std::unique_ptr<QStyleOption> o = makeOption(verb == QLatin1String("rect") ? names.first() : name, s, w);
-        if (verb == QLatin1String("draw")) {
-            say(name + QStringLiteral(": ") + Dump::option(o.get()));
-            if (name.startsWith(QLatin1String("PE_")))
+        const std::unique_ptr<QStyleOption> o = makeOption(verb == "rect" ? names.first() : name, s, w);
+        if (verb == "draw") {
+            say(name + ": " + Dump::option(o.get()));
+            if (name.startsWith("PE_"))
                 look->drawPrimitive(S::PrimitiveElement(keyValue<S::PrimitiveElement>(name)), o.get(), &painter, w);
-            else if (name.startsWith(QLatin1String("CE_")))
+            else if (name.startsWith("CE_"))
                 look->drawControl(S::ControlElement(keyValue<S::ControlElement>(name)), o.get(), &painter, w);
             else
                 look->drawComplexControl(S::ComplexControl(keyValue<S::ComplexControl>(name)),
                                          qstyleoption_cast<const QStyleOptionComplex *>(o.get()), &painter, w);
-        } else if (verb == QLatin1String("metric")) {
-            say(QStringLiteral("= %1 %2").arg(name).arg(look->pixelMetric(S::PixelMetric(keyValue<S::PixelMetric>(name)), o.get(), w)));
-        } else if (verb == QLatin1String("hint")) {
-            say(QStringLiteral("= %1 %2").arg(name).arg(look->styleHint(S::StyleHint(keyValue<S::StyleHint>(name)), o.get(), w)));
-        } else if (verb == QLatin1String("size")) {
-            const QStringList c = s.value(QStringLiteral("contents")).split(QLatin1Char('x'));
+        } else if (verb == "metric") {
+            say(QString("= %1 %2").arg(name).arg(look->pixelMetric(S::PixelMetric(keyValue<S::PixelMetric>(name)), o.get(), w)));
+        } else if (verb == "hint") {
+            say(QString("= %1 %2").arg(name).arg(look->styleHint(S::StyleHint(keyValue<S::StyleHint>(name)), o.get(), w)));
+        } else if (verb == "size") {
+            const QStringList c = s.value("contents").split('x');
             const QSize size = look->sizeFromContents(S::ContentsType(keyValue<S::ContentsType>(name)), o.get(),
                                                       QSize(c.value(0).toInt(), c.value(1).toInt()), w);
-            say(QStringLiteral("= %1 %2x%3").arg(name).arg(size.width()).arg(size.height()));
-        } else if (verb == QLatin1String("rect") && name != names.first()) {
+            say(QString("= %1 %2x%3").arg(name).arg(size.width()).arg(size.height()));
+        } else if (verb == "rect" && name != names.first()) {
             const auto control = S::ComplexControl(keyValue<S::ComplexControl>(names.first()));
             const auto sc = S::SubControl(keyValue<S::SubControl>(name));
-            say(QStringLiteral("= %1 %2").arg(name, Dump::rect(look->subControlRect(
+            say(QString("= %1 %2").arg(name, Dump::rect(look->subControlRect(
                 control, qstyleoption_cast<const QStyleOptionComplex *>(o.get()), sc, w))));
         }
     }
-    QStringList left{ QStringLiteral("hints ") + Dump::hints(painter.renderHints()) };
+    QStringList left{ "hints " + Dump::hints(painter.renderHints()) };
     if (painter.pen() != pen)
-        left << QStringLiteral("pen ") + Dump::pen(painter.pen());
+        left << "pen " + Dump::pen(painter.pen());
     if (painter.brush() != brush || painter.font().pointSize() != 9 || !painter.transform().isIdentity())
-        left << QStringLiteral("brush, font or transform changed");
-    return device.lines() << QStringLiteral("end: ") + left.join(QStringLiteral(", "));
+        left << "brush, font or transform changed";
+    return device.lines() << "end: " + left.join(", ");
 }
 
 } // namespace
@@ -223,14 +227,14 @@ private slots:
         QString previousLook;
         for (QStyle *look : qAsConst(m_looks)) {
             const QString name = QString::fromLatin1(look->metaObject()->className());
-            Dump::preferGroup(name == QLatin1String("GradientStyle") ? QStringLiteral("GradientStyleColor")
-                                                                   : QStringLiteral("FlatStyleColor"));
+            Dump::preferGroup(name == "GradientStyle" ? "GradientStyleColor"
+                                                                   : "FlatStyleColor");
             const QStringList seen = runCase(header, look);
             if (seen == previous) {
-                lines << QStringLiteral("-- %1: as %2").arg(name, previousLook);
+                lines << QString("-- %1: as %2").arg(name, previousLook);
                 continue;
             }
-            lines << QStringLiteral("-- ") + name << seen;
+            lines << "-- " + name << seen;
             previous = seen;
             previousLook = name;
         }

@@ -88,8 +88,11 @@ QString Dump::colour(const QColor &colour)
 {
     if (!colour.isValid())
         return "invalid";
-    const QString key = keysOf(preferred).value(colour.rgba(), keysOf(Groups.at(1 - Groups.indexOf(preferred))).value(colour.rgba()));
-    return !key.isEmpty() ? key : colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toUpper();
+    const QString other = keysOf(Groups.at(1 - Groups.indexOf(preferred))).value(colour.rgba());
+    const QString key = keysOf(preferred).value(colour.rgba(), other);
+    if (!key.isEmpty())
+        return key;
+    return colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toUpper();
 }
 
 QString Dump::number(qreal value)

@@ -79,7 +79,8 @@ private slots:
         QString actual = label.isElided() ? "T" : "F";
         // The flag is already the new one when the signal comes (! if not).
         connect(&label, &QElidedLabel::elisionChanged, this, [&](bool elided) {
-            actual += elided != label.isElided() ? '!' : elided ? '+' : '-';
+            const QChar told = elided ? '+' : '-';
+            actual += elided != label.isElided() ? QChar('!') : told;
         });
         for (int lines : steps) {
             if (lines == 0)

@@ -36,8 +36,10 @@ struct Steps
     QString state() const
     {
         QString s;
-        for (const QAbstractButton *b : buttons)
-            s += !b ? 'x' : b->isChecked() ? (b->isEnabled() ? 'C' : 'c') : (b->isEnabled() ? '1' : '0');
+        for (const QAbstractButton *b : buttons) {
+            const QString checked = b && b->isEnabled() ? "C" : "c", unchecked = b && b->isEnabled() ? "1" : "0";
+            s += !b ? QString("x") : b->isChecked() ? checked : unchecked;
+        }
         return s;
     }
     Group group{ QBoxLayout::BottomToTop };
