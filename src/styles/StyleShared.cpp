@@ -16,8 +16,10 @@ bool redirectFrame(const QStyle *proxy, const QStyleOption *option, QPainter *pa
         proxy->drawPrimitive(QStyle::PE_PanelMenu, &menuOption, painter, widget);
         return true;
     }
-    if (option->type == QStyleOption::SO_Frame && option->version >= 3) {
-        QStyleOptionFrame frameOption(*static_cast<const QStyleOptionFrame *>(option));
+    // qstyleoption_cast, not a version number: QStyleOptionFrame is version 3
+    // in Qt 5 and version 1 in Qt 6.
+    if (const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option)) {
+        QStyleOptionFrame frameOption(*frame);
         frameOption.state &= ~QStyle::State_HasFocus;
         proxy->drawPrimitive(QStyle::PE_FrameLineEdit, &frameOption, painter, widget);
         return true;

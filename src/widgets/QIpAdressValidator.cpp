@@ -1,13 +1,22 @@
 #include "QIpAdressValidator.h"
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QRegExp>
+#else
+#include <QRegularExpression>
+#endif
 
 namespace {
 
 // A decimal number from 0 to 255 without leading zeros.
 const char *const Ipv4FieldPattern = "^(0|[1-9]|[1-9][0-9]|1[0-9][0-9]|2([0-4][0-9]|5[0-5]))$";
-// Zero to four hexadecimal digits, either case.
+// Zero to four hexadecimal digits, either case. QRegExp reads "{,4}" as
+// zero to four; Perl-compatible expressions need the lower bound written.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 const char *const Ipv6FieldPattern = "^[0-9A-Fa-f]{,4}$";
+#else
+const char *const Ipv6FieldPattern = "^[0-9A-Fa-f]{0,4}$";
+#endif
 
 // No validation has been reported yet. The value matches none of Invalid (0),
 // Intermediate (1) and Acceptable (2), so the first result always differs
@@ -19,7 +28,7 @@ constexpr QValidator::State NoStateReported = static_cast<QValidator::State>(3);
 } // namespace
 
 QIpAdressValidator::QIpAdressValidator(QObject *parent, QIpAdressEdit::IpType ipType)
-    : QRegExpValidator(parent)
+    : QIpAdressValidatorBase(parent)
     , m_ipType(ipType)
     , m_lastState(NoStateReported)
 {
@@ -46,7 +55,7 @@ void QIpAdressValidator::setIpType(QIpAdressEdit::IpType ipType)
 
 QValidator::State QIpAdressValidator::validate(QString &input, int &pos) const
 {
-    const QValidator::State result = QRegExpValidator::validate(input, pos);
+    const QValidator::State result = QIpAdressValidatorBase::validate(input, pos);
     // validate() is const for the toolkit; the change is recorded by the
     // slot connected to the signal, not here.
     if (result != m_lastState)
@@ -62,5 +71,9 @@ void QIpAdressValidator::onValidationStateChanged(QValidator::State newState)
 void QIpAdressValidator::applyPattern()
 {
     const char *pattern = m_ipType == QIpAdressEdit::IPv6 ? Ipv6FieldPattern : Ipv4FieldPattern;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     setRegExp(QRegExp(QString::fromLatin1(pattern), Qt::CaseSensitive, QRegExp::RegExp));
+#else
+    setRegularExpression(QRegularExpression(QString::fromLatin1(pattern)));
+#endif
 }
