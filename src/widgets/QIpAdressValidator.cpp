@@ -8,14 +8,17 @@
 
 namespace {
 
-// A decimal number from 0 to 255 without leading zeros.
-const char *const Ipv4FieldPattern = "^(0|[1-9]|[1-9][0-9]|1[0-9][0-9]|2([0-4][0-9]|5[0-5]))$";
-// Zero to four hexadecimal digits, either case. QRegExp reads "{,4}" as
-// zero to four; Perl-compatible expressions need the lower bound written.
+// IPv4: a decimal number from 0 to 255 without leading zeros. IPv6: zero to
+// four hexadecimal digits, either case.
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+const char *const Ipv4FieldPattern = "^(0|[1-9]|[1-9][0-9]|1[0-9][0-9]|2([0-4][0-9]|5[0-5]))$";
 const char *const Ipv6FieldPattern = "^[0-9A-Fa-f]{,4}$";
 #else
-const char *const Ipv6FieldPattern = "^[0-9A-Fa-f]{0,4}$";
+// The same in Perl-compatible syntax, which needs the lower bound of "{,4}"
+// written and reads "$" as "at the end or before a final line break": a
+// partial match would then make "1\n" Intermediate. "\z" is QRegExp's "$".
+const char *const Ipv4FieldPattern = "^(0|[1-9]|[1-9][0-9]|1[0-9][0-9]|2([0-4][0-9]|5[0-5]))\\z";
+const char *const Ipv6FieldPattern = "^[0-9A-Fa-f]{0,4}\\z";
 #endif
 
 // No validation has been reported yet. The value matches none of Invalid (0),

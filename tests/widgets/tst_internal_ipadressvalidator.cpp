@@ -24,11 +24,12 @@ const Row Rows[] = {
     { v4, "", 0, I },     { v4, "", 0, I },     { v4, "0", 1, A },   { v4, "7", 0, A },    { v4, "42", 1, A },
     { v4, "199", 3, A },  { v4, "1999", 4, X }, { v4, "199", 2, A }, { v4, "01", 2, X },   { v4, "00", 1, X },
     { v4, "256", 3, X },  { v4, "300", 1, X },  { v4, "fe80", 4, X }, { v4, "DB8", 0, X }, { v4, "12345", 5, X },
-    { v4, "g", 1, X },    { v4, "1 ", 2, X },   { v4, "-1", 1, X },  { v4, "1.2", 3, X },  { v4, "10", 2, A },
+    { v4, "g", 1, X },    { v4, "1 ", 2, X },   { v4, "-1", 1, X },  { v4, "1.2", 3, X },  { v4, "1\n", 1, X },
+    { v4, "10", 2, A },
     { v6, "", 0, A },     { v6, "2", 1, A },    { v6, "25", 2, A },  { v6, "255", 3, A },  { v6, "", 0, A },
     { v6, "01", 2, A },   { v6, "00", 1, A },   { v6, "300", 0, A }, { v6, "fe80", 4, A }, { v6, "DB8", 3, A },
     { v6, "FfFf", 4, A }, { v6, "12345", 5, X }, { v6, "12345", 2, X }, { v6, "g", 1, X }, { v6, "0x1", 3, X },
-    { v6, "1:2", 2, X },  { v6, " ", 0, X },    { v6, "ffff", 4, A },
+    { v6, "1:2", 2, X },  { v6, " ", 0, X },    { v6, "\n", 0, X },  { v6, "ffff", 4, A }, { v6, "1\n", 2, X },
 };
 
 } // namespace
@@ -44,7 +45,8 @@ private slots:
     {
         QTest::addColumn<int>("row");
         for (int row = 0; row < int(std::size(Rows)); ++row)
-            QTest::addRow("%s \"%s\" at %d", Rows[row].type == v4 ? "IPv4" : "IPv6", Rows[row].input, Rows[row].cursor) << row;
+            QTest::addRow("%s \"%s\" at %d", Rows[row].type == v4 ? "IPv4" : "IPv6",
+                          qPrintable(QString(Rows[row].input).replace('\n', "\\n")), Rows[row].cursor) << row;
     }
 
     // Each row on a validator made for its type, and on one made for the other type and switched.
