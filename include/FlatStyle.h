@@ -4,8 +4,6 @@
 #include "CommonStyle.h"
 #include "VeltrixGlobal.h"
 
-class QStyleOptionButton;
-class QStyleOptionMenuItem;
 class QStyledHeader;
 
 // The flat look: flat fills and thin grey outlines on a white window with
@@ -40,20 +38,9 @@ public:
 private:
     Q_DISABLE_COPY(FlatStyle)
 
-    // Primitives (FlatPrimitives.cpp).
-    void drawFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawLineEditFrame(const QStyleOption *option, QPainter *painter) const;
-    void drawCommandPanel(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawNavigationPanel(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawCheckBoxIndicator(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-
-    // Controls (FlatControls.cpp).
-    void drawPushButtonLabel(const QStyleOptionButton *option, QPainter *painter, const QWidget *widget) const;
-    void drawNavigationLabel(const QStyleOptionButton *option, QPainter *painter, const QWidget *widget) const;
-    void drawButtonLabel(const QStyleOptionButton *option, QPainter *painter, const QWidget *widget) const;
-    void drawMenuBarItem(const QStyleOptionMenuItem *option, QPainter *painter, const QWidget *widget) const;
-
-    // Set-up (FlatStyle.cpp).
+    // The pieces that go through the common style's own drawing or polish (FlatStyle.cpp);
+    // the rest of the look is in FlatLook.cpp.
+    void drawMenuBarItem(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
     static void polishStyledHeader(QStyledHeader *header);
 };
 

@@ -5,8 +5,6 @@
 #include "VeltrixGlobal.h"
 
 class QSlideMaster;
-class QStyleOptionButton;
-class QStyledHeader;
 
 // The gradient look: blue and grey vertical gradients on a white window with
 // black text. Buttons and combo boxes take their colours from their
@@ -43,23 +41,10 @@ public:
 private:
     Q_DISABLE_COPY(GradientStyle)
 
-    // Primitives (GradientPrimitives.cpp).
-    void drawFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawCheckBoxIndicator(const QStyleOption *option, QPainter *painter) const;
-    void drawCommandPanel(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawNavigationPanel(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawButtonPanel(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-
-    // Controls (GradientControls.cpp).
-    void drawPushButtonLabel(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawNavigationLabel(const QStyleOptionButton *option, QPainter *painter, const QWidget *widget) const;
-    void drawButtonLabel(const QStyleOptionButton *option, QPainter *painter, const QWidget *widget) const;
+    // The elements that go through the common style's own drawing (GradientStyle.cpp);
+    // the rest of the look is in GradientLook.cpp.
     void drawMenuItem(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
     void drawMenuBarItem(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawMenuBarEmptyArea(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-
-    // Set-up (GradientStyle.cpp).
-    static void polishStyledHeader(QStyledHeader *header);
     static void polishSlideMaster(QSlideMaster *slide);
 };
 
