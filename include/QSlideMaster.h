@@ -52,10 +52,11 @@ public:
     //! Makes `widget` the central widget, under the subtitle, and takes
     //! ownership of it.
     //!
-    //! The previous central widget is deleted with all its children, so keep
-    //! no pointer to it (take a widget you still need out of it first: a
-    //! widget from inside the old one may be passed here and survives).
-    //! Passing the current central widget again changes nothing. Passing
+    //! The previous central widget is deleted with all its children, also
+    //! when it has been given another parent in the meantime, so keep no
+    //! pointer to it; a widget from inside the old one may be passed here and
+    //! survives. To switch between pages, make a QStackedWidget the central
+    //! widget. Passing the current central widget again changes nothing. Passing
     //! nullptr deletes the current one and leaves the slide without a central
     //! widget (Qt logs a warning as its layout refuses the null widget).
     //! \snippet header.cpp central widget
