@@ -128,7 +128,10 @@ protected:
     //! default frame width, sunken, and read-only when the fields are. A null
     //! option is ignored.
     void initStyleOption(QStyleOptionFrame *option) const;
-    //! The size the style gives a line edit around the fields.
+    //! The size the style gives a line edit around the fields' minimum sizes.
+    //! That leaves each field only a line edit's minimum width, often too
+    //! narrow for four hexadecimal digits: give an IPv6 edit a minimum width
+    //! (see setIpAdress()).
     QSize sizeHint() const override;
     //! Draws the line-edit panel (QStyle::PE_PanelLineEdit) behind the fields.
     void paintEvent(QPaintEvent *event) override;

@@ -32,6 +32,8 @@ SNIPPET(ipAddressSet)
     auto *v6 = new QIpAdressEdit(window, QIpAdressEdit::IPv6);
     v6->setIpAdress(QStringLiteral("fe80:0:0:0:0db8:0:0:1"));  // all eight groups; 0db8 shows as db8
     // A compressed form such as "fe80::1" would be refused with a warning.
+    // The size hint gives each field only a line edit's minimum width: make room for four digits.
+    v6->setMinimumWidth(8 * (v6->fontMetrics().horizontalAdvance(QStringLiteral("dddd")) + 12));
     //! [set]
     SNIPPET_CHECK(v6->ipAdress() == QStringLiteral("fe80:0:0:0:db8:0:0:1"));
 }
