@@ -39,7 +39,7 @@
 //! menu-bar items with its own code for every menu bar, not only for
 //! QStyledMenuBar; the two looks hand ordinary menu bars back to Fusion.
 //!
-//! \looks{look-sample}
+//! \lookgrid{look-sample}
 //!
 //! \see GradientStyle, FlatStyle, \ref looks
 class VELTRIX_EXPORT CommonStyle : public QProxyStyle
@@ -90,8 +90,11 @@ public:
     //! CS_TWO_DIGIT_NUMBERS (19) until setStyleOptions() is called.
     QFlags<CommonStyle::StyleOption> styleOptions() const;
 
-    // QStyle's other polish() and unpolish() overloads stay public.
+    //! QStyle's other polish() overloads (for a QPalette and a QApplication)
+    //! stay visible next to the ones declared here.
     using QProxyStyle::polish;
+    //! QStyle's other unpolish() overload (for a QApplication) stays visible
+    //! next to the one declared here.
     using QProxyStyle::unpolish;
 
 protected:

@@ -28,7 +28,7 @@ class QStyledHeader;
 //!
 //! \snippet styles.cpp gradient
 //!
-//! \looks{look-sample}
+//! \lookgrid{look-sample}
 //!
 //! Everything not described here is CommonStyle's, and below it Fusion's.
 //! \see FlatStyle, \ref looks
@@ -44,9 +44,11 @@ public:
     //! Destroys the style; the colour table stays loaded for the process.
     ~GradientStyle() override;
 
-    // Keep the QApplication overloads of QStyle visible next to the
-    // overrides below.
+    //! QStyle's other polish() overloads (for a QPalette and a QApplication)
+    //! stay visible next to the ones declared here.
     using CommonStyle::polish;
+    //! QStyle's other unpolish() overload (for a QApplication) stays visible
+    //! next to the one declared here.
     using CommonStyle::unpolish;
 
     //! Makes text black and the window background white: QPalette::Text and

@@ -46,7 +46,7 @@ class VELTRIX_EXPORT QInternationalizationHelper : public QObject
     //! The directory of the application's catalogues; empty (the current
     //! directory) by default. A resource path such as ":/translations" works.
     Q_PROPERTY(QString directory READ directory WRITE setDirectory)
-    //! The stem of the application's catalogue names, e.g. "myapp"; empty by
+    //! The stem of the application's catalogue names, such as "myapp"; empty by
     //! default.
     Q_PROPERTY(QString fileName READ fileName WRITE setFileName)
     //! What stands between stem and locale code; "_" by default. Also used
@@ -64,8 +64,8 @@ class VELTRIX_EXPORT QInternationalizationHelper : public QObject
 
 public:
     //! Makes a helper for an application whose source texts are in
-    //! `defaultLanguage` (its display name, e.g. "English") with the locale
-    //! code `defaultLocale` (e.g. "en"). Nothing is read from disk yet. The
+    //! `defaultLanguage` (its display name, such as "English") with the locale
+    //! code `defaultLocale` (such as "en"). Nothing is read from disk yet. The
     //! parent, if any, owns the helper.
     QInternationalizationHelper(const QString &defaultLanguage, const QString &defaultLocale,
                                 QObject *parent = nullptr);
@@ -120,8 +120,8 @@ public:
     //! catalogues give the same name, the one listed later (by file name)
     //! wins. Empty until one of the five settings has been set at least once.
     QStringList supportedLanguages() const;
-    //! The locale code of a language name from supportedLanguages() (e.g.
-    //! "Deutsch" gives "de"); an empty string for an unknown name.
+    //! The locale code of a language name from supportedLanguages()
+    //! ("Deutsch" gives "de", for instance); an empty string for an unknown name.
     QString languageToQtLocale(const QString &language);
 
     //! A new translator loaded with the application's catalogue for the
@@ -155,8 +155,8 @@ public:
     //! The menu owns the entries; the helper owns neither the menu nor the
     //! group, so keep the group alive as long as it is tied to the helper (or
     //! untie it first). A null `menu` does nothing; a null `group` does
-    //! nothing either, apart from a warning.
-    //! \snippet translations.cpp menu
+    //! nothing either, apart from a warning. See the class description for
+    //! an example.
     void createMenu(QMenu *menu, QActionGroup *group, bool connectGroup) const;
 
 public slots:
@@ -166,6 +166,7 @@ public slots:
     //! translators then look for files with an empty locale code. A tied menu
     //! checks the entry of that name, without the group emitting anything.
     //! The signal comes also when the language is the same as before.
+    //! \snippet translations.cpp system language
     void setLanguage(const QString &language);
 
 signals:

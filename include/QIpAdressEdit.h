@@ -36,7 +36,7 @@ class QStyleOptionFrame;
 //! `QIpAdressEdit`, `ipAdress` and `setIpAdress` are spelled with one "d".
 //! Compressed IPv6 forms such as `fe80::1` are not understood.
 //!
-//! \looks{ipaddress}
+//! \lookgrid{ipaddress}
 class VELTRIX_EXPORT QIpAdressEdit : public QWidget
 {
     Q_OBJECT

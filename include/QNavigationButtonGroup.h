@@ -87,13 +87,14 @@ public:
     //! with NAV_ENABLE_NEXT its successor is enabled. Then buttonClicked() is
     //! emitted with the button and with `id`, as if the user had clicked it.
     //! An id that no button has changes nothing and emits nothing.
+    //! \snippet navigation.cpp open all
     void setCheckedButton(int id);
 
     //! The options; NAV_ENABLE_PREVIOUS for a new group.
     NavigationOptions navigationOptions() const;
     //! Replaces the options. They apply from the next click or
-    //! setCheckedButton(); steps already enabled stay enabled.
-    //! \snippet navigation.cpp options
+    //! setCheckedButton(); steps already enabled stay enabled. The class
+    //! description's example adds NAV_ENABLE_NEXT.
     void setNavigationOptions(NavigationOptions options);
 
 signals:

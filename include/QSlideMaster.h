@@ -18,7 +18,7 @@ class QLabel;
 //!
 //! \snippet header.cpp slide
 //!
-//! \looks{slide}
+//! \lookgrid{slide}
 class VELTRIX_EXPORT QSlideMaster : public QFrame
 {
     Q_OBJECT

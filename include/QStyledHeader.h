@@ -28,7 +28,7 @@ class QStyledHeaderForm;
 //!
 //! \snippet header.cpp header
 //!
-//! \looks{header}
+//! \lookgrid{header}
 class VELTRIX_EXPORT QStyledHeader : public QWidget
 {
     Q_OBJECT

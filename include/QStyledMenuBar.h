@@ -21,7 +21,7 @@
 //!
 //! \snippet header.cpp menu bar
 //!
-//! \looks{menubar}
+//! \lookgrid{menubar}
 class VELTRIX_EXPORT QStyledMenuBar : public QMenuBar
 {
     Q_OBJECT

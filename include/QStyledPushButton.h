@@ -20,7 +20,7 @@
 //! \snippet buttons.cpp types
 //! \snippet buttons.cpp segments
 //!
-//! \looks{pushbutton-types}
+//! \lookgrid{pushbutton-types}
 //! \looks{pushbutton-designs}
 class VELTRIX_EXPORT QStyledPushButton : public QPushButton
 {
@@ -36,10 +36,11 @@ class VELTRIX_EXPORT QStyledPushButton : public QPushButton
 public:
     //! Options for the button's label.
     enum ButtonOption {
-        //! The icon sits at the button's left margin (the right one in a
-        //! right-to-left layout) and the text is centred in the room beside
-        //! it. Without it, icon and text are centred together.
-        //! \looks{pushbutton-icons}
+        //! The icon sits at the button's left margin and the text is centred
+        //! in the room beside it. Without it, icon and text are centred
+        //! together. In a right-to-left layout the icon moves to the right
+        //! margin but the text stays at the left edge (see \ref surprises).
+        //! \lookgrid{pushbutton-icons}
         BO_ICON_LEFT_ALIGNED = 1
     };
     //! A combination of ButtonOption values (QFlags).

@@ -38,7 +38,7 @@ public:
     //! The names come from the gradient look, which gives every type its own
     //! gradient; the flat look tells only GRADIENT_BLUE (a blue button with
     //! white text) from the rest (light grey).
-    //! \looks{pushbutton-types}
+    //! \lookgrid{pushbutton-types}
     enum ButtonType : int {
         DEFAULT = 0,             //!< White to light grey, black text; also what a plain QPushButton gets.
         GRADIENT_LIGHTGRAY = 1,  //!< The same colours as DEFAULT.
