@@ -13,7 +13,7 @@ class QNavigationButton;
 //! A row or column of navigation steps that opens them as the user advances.
 //!
 //! The group lays its buttons out in a box layout and keeps them in an
-//! exclusive QButtonGroup, so exactly one step is checked at a time. It links
+//! exclusive QButtonGroup, so at most one step is checked at a time. It links
 //! consecutive QNavigationButton steps as predecessor and successor, which
 //! the looks draw as connectors and which showNext() and showPrev() follow.
 //! Added steps start disabled: setCheckedButton() opens the way to a step
