@@ -112,9 +112,9 @@ public:
     //! - CE_MenuItem: entries of pop-up menus with black text and a light grey
     //!   highlight; disabled entries in grey.
     //! - CE_MenuBarItem and CE_MenuBarEmptyArea: a QStyledMenuBar is a blue
-    //!   gradient band whose items darken under the mouse and turn light
-    //!   while their menu is open; other menu bars are Fusion's with a light
-    //!   grey highlight.
+    //!   gradient band; the item the mouse or keyboard is on darkens, an item
+    //!   whose menu is open turns light, and each item ends in a thin
+    //!   separator. Other menu bars are Fusion's with a light grey highlight.
     //!
     //! A label or menu-bar item whose option has the wrong type draws
     //! nothing. Every other element goes to CommonStyle::drawControl().
