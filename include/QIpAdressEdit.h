@@ -46,6 +46,8 @@ class VELTRIX_EXPORT QIpAdressEdit : public QWidget
     //! Whether the fields refuse editing; false for a new edit.
     Q_PROPERTY(bool readOnly READ isReadOnly WRITE setReadOnly)
     //! The address as one string, or an empty string while a field is empty.
+    //! Declared before ipType, so a form applies it first: Qt Designer drops
+    //! an IPv6 address it reopens (see \ref surprises).
     Q_PROPERTY(QString ipAdress READ ipAdress WRITE setIpAdress)
     //! IPv4 or IPv6; a change rebuilds the fields empty.
     Q_PROPERTY(IpType ipType READ ipType WRITE setIpType)
