@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Veltrix needs to build, test and run its
 # gallery; only those that are missing. Safe to run again.
+# VELTRIX_WITH_DOCS=1 adds what the API reference needs (target docs),
+# VELTRIX_WITH_FUZZERS=1 what the fuzzers need.
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,11 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
     fonts-dejavu-core
 )
+if [ "${VELTRIX_WITH_DOCS:-0}" = 1 ]; then
+    # Doxygen and Graphviz, Qt's Qt Help generator, Qt's own reference (for
+    # links to Qt's classes) and python3 for the docs build's scripts.
+    packages+=(doxygen graphviz qhelpgenerator-qt5 qtbase5-doc-html python3)
+fi
 if [ "${VELTRIX_WITH_FUZZERS:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
 fi
