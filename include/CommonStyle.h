@@ -7,6 +7,8 @@
 
 #include "VeltrixGlobal.h"
 
+class QStyleOptionMenuItem;
+
 //! The proxy style over Fusion that both of the library's looks build on.
 //!
 //! CommonStyle wraps Qt's Fusion style (made with QStyleFactory and owned by
@@ -174,6 +176,8 @@ protected:
     QPixmap uncheckedPixmap;
 
 private:
+    void drawMenuBarItem(const QStyleOptionMenuItem *item, QPainter *painter) const;
+
     QFlags<CommonStyle::StyleOption> styleOptionFlags;
 };
 

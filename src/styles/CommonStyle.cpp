@@ -74,45 +74,36 @@ void CommonStyle::drawControl(ControlElement element, const QStyleOption *option
                               const QWidget *widget) const
 {
     enableRenderHints(painter, SmoothHints);
-    if (element != CE_MenuBarItem) {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        return;
-    }
+    if (element != CE_MenuBarItem)
+        return QProxyStyle::drawControl(element, option, painter, widget);
+    if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option))
+        drawMenuBarItem(item, painter);
+}
 
-    const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
-    if (!item)
-        return;
-
+// The item's icon (when it has one and the flag asks for it) and text, from the left inset, and a
+// drop-down chevron at its right when it is enabled. The background is the caller's.
+void CommonStyle::drawMenuBarItem(const QStyleOptionMenuItem *item, QPainter *painter) const
+{
     const QRect r = item->rect;
     const bool enabled = item->state & State_Enabled;
     const int alignment = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip
         | Qt::TextHideMnemonic;
-    const int textWidth = item->fontMetrics.horizontalAdvance(item->text);
-
-    if (!item->icon.isNull() && (styleOptionFlags & CS_MENUBAR_ICONS)) {
+    int textLeft = r.left() + Metrics::MenuBarItemInset;
+    if (!item->icon.isNull() && styleOptionFlags.testFlag(CS_MENUBAR_ICONS)) {
         const int extent = QProxyStyle::pixelMetric(PM_SmallIconSize);
         const QPixmap pixmap = item->icon.pixmap(extent, enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         // Logical width, so a high-DPI pixmap takes the same room as at 1x.
-        const int pixmapWidth = int(pixmap.width() / pixmap.devicePixelRatio());
-        const QRect pixmapRect(r.left() + Metrics::MenuBarItemInset, r.top(), pixmapWidth, r.height());
+        const QRect pixmapRect(textLeft, r.top(), int(pixmap.width() / pixmap.devicePixelRatio()), r.height());
         QProxyStyle::drawItemPixmap(painter, pixmapRect, alignment, pixmap);
-
-        QRect textRect;
-        textRect.setCoords(pixmapRect.right() + Metrics::MenuBarIconTextGap, r.top(),
-                           pixmapRect.right() + Metrics::MenuBarIconTextGap + textWidth - 1, r.bottom() - Metrics::MenuBarTextBottomInset);
-        QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text,
-                                  QPalette::ButtonText);
-    } else {
-        QRect textRect;
-        textRect.setCoords(r.left() + Metrics::MenuBarItemInset, r.top(), r.left() + Metrics::MenuBarItemInset + textWidth - 1,
-                           r.bottom() - Metrics::MenuBarTextBottomInset);
-        QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text,
-                                  QPalette::ButtonText);
+        textLeft = pixmapRect.right() + Metrics::MenuBarIconTextGap;
     }
-
+    QRect textRect;
+    textRect.setCoords(textLeft, r.top(), textLeft + item->fontMetrics.horizontalAdvance(item->text) - 1,
+                       r.bottom() - Metrics::MenuBarTextBottomInset);
+    QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text, QPalette::ButtonText);
     if (!enabled)
         return;
-
+    // The painter keeps the chevron's colour, with its own pen width back.
     QPen pen = painter->pen();
     const int rememberedWidth = pen.width();
     pen.setWidth(Metrics::ChevronStroke);
