@@ -59,6 +59,11 @@ public:
     }
     // Dark on the white badge of the current step, white on the dark step otherwise.
     QColor stepNumberColor(const Step &step) const override { return flatColor(step.on ? FC_DARK_GRAY : FC_WHITE); }
+    void addStepKey(CacheKey &key, const Step &step) const override
+    {
+        key << 'f' << step.iconSize << step.option->fontMetrics.boundingRect(QLatin1Char('X')).height()
+            << flatColor(FC_DARK_GRAY) << flatColor(FC_WHITE);
+    }
     QColor stepTextColor(const Step &) const override { return flatColor(FC_WHITE); }
     int stepTextWeight(const Step &step) const override { return step.on ? QFont::DemiBold : -1; }
 

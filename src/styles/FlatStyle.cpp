@@ -122,10 +122,15 @@ void FlatStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
     case PE_IndicatorCheckBox:
         // The box is the grey line-edit outline, through the style on top, without a fill of its own.
         proxy()->drawPrimitive(PE_FrameLineEdit, option, painter, widget);
-        painter->save();
-        if (option->state & (State_On | State_Sunken))
-            drawCheckMark(painter, option->rect, flatColor(FC_DARK_GRAY), Metrics::FlatTickWidth);
-        painter->restore();
+        if (option->state & (State_On | State_Sunken)) {
+            CacheKey key("flat-tick");
+            key << option->rect << flatColor(FC_DARK_GRAY);
+            painter->save();
+            drawCached(painter, option->rect.adjusted(-2, -2, 2, 2), key, [option](QPainter *p) {
+                drawCheckMark(p, option->rect, flatColor(FC_DARK_GRAY), Metrics::FlatTickWidth);
+            });
+            painter->restore();
+        }
         return;
     default:
         return QProxyStyle::drawPrimitive(element, option, painter, widget);

@@ -124,6 +124,11 @@ public:
             return gradientColor(GC_MIDGRAY_2);
         return gradientColor(step.on ? GC_WHITE : GC_DARKBLUE);
     }
+    void addStepKey(CacheKey &key, const Step &step) const override
+    {
+        key << 'g' << step.iconSize << gradientColor(GC_LIGHTGRAY) << gradientColor(GC_MIDGRAY_2)
+            << gradientColor(GC_LIGHTBLUE) << gradientColor(GC_DARKBLUE);
+    }
     QColor stepTextColor(const Step &step) const override
     {
         return gradientColor(step.enabled ? GC_DARKBLUE : GC_MIDGRAY_2);
@@ -138,18 +143,25 @@ public:
         const bool button = qstyleoption_cast<const QStyleOptionButton *>(option);
         const int type = button ? typeRow(Veltrix::buttonType(widget)) : StyleHelper::DEFAULT;
         const StopPair stops = button ? PanelStops[type][buttonStateRow(option->state)] : StopPair{ GC_WHITE, GC_LIGHTGRAY };
-        const QLinearGradient gradient = verticalGradient(option->rect.height(), gradientColor(stops.top),
-                                                          gradientColor(stops.bottom));
-        QPen pen = painter->pen();
-        pen.setColor(gradientColor(PanelPens[type]));
-        pen.setWidth(1);
-        painter->setPen(pen);
-        painter->setBrush(gradient);
-        const QPainterPath path = buttonOutline(option->rect, designCorners(button ? buttonDesign(widget) : StyleHelper::BD_DEFAULT));
-        if (flags.testFlag(CommonStyle::CS_BUTTON_OUTLINE))
-            painter->drawPath(path);
-        else
-            painter->fillPath(path, gradient);
+        const QColor top = gradientColor(stops.top), bottom = gradientColor(stops.bottom), line = gradientColor(PanelPens[type]);
+        const int corners = designCorners(button ? buttonDesign(widget) : StyleHelper::BD_DEFAULT);
+        const bool outline = flags.testFlag(CommonStyle::CS_BUTTON_OUTLINE);
+        const QRect r = option->rect;
+        CacheKey key("gradient-panel");
+        key << r << top << bottom << line << corners << outline;
+        drawCached(painter, r.adjusted(-1, -1, 1, 1), key, [&](QPainter *p) {
+            const QLinearGradient gradient = verticalGradient(r.height(), top, bottom);
+            QPen pen = p->pen();
+            pen.setColor(line);
+            pen.setWidth(1);
+            p->setPen(pen);
+            p->setBrush(gradient);
+            const QPainterPath path = buttonOutline(r, corners);
+            if (outline)
+                p->drawPath(path);
+            else
+                p->fillPath(path, gradient);
+        });
     }
     QIcon::State labelIconState(QStyle::State state) const override
     {
@@ -195,20 +207,26 @@ const Look &gradientLook()
 
 void drawGradientCheckBox(const QStyleOption *option, QPainter *painter)
 {
-    painter->save();
-    // Half a pixel in: the one-pixel outline then covers whole pixels.
-    painter->translate(0.5, 0.5);
-    const QRect box = option->rect.adjusted(0, 0, -1, -1);
     const bool sunken = option->state & QStyle::State_Sunken;
-    QPen pen = painter->pen();
-    pen.setColor(gradientColor(GC_MIDGRAY_1));
-    pen.setWidth(1);
-    painter->setPen(pen);
-    painter->setBrush(verticalGradient(box.height(), gradientColor(sunken ? GC_MIDGRAY_2 : GC_WHITE),
-                                       gradientColor(GC_LIGHTGRAY)));
-    painter->drawRoundedRect(QRectF(box), Metrics::CheckBoxRadius, Metrics::CheckBoxRadius, Qt::AbsoluteSize);
-    if (option->state & (QStyle::State_On | QStyle::State_Sunken))
-        drawCheckMark(painter, box, gradientColor(GC_DARKGRAY_2), Metrics::GradientTickWidth);
+    const bool ticked = option->state & (QStyle::State_On | QStyle::State_Sunken);
+    const QColor line = gradientColor(GC_MIDGRAY_1), top = gradientColor(sunken ? GC_MIDGRAY_2 : GC_WHITE);
+    const QColor bottom = gradientColor(GC_LIGHTGRAY), tick = gradientColor(GC_DARKGRAY_2);
+    CacheKey key("gradient-check");
+    key << option->rect << line << top << bottom << ticked << tick;
+    painter->save();
+    drawCached(painter, option->rect.adjusted(-1, -1, 1, 1), key, [&](QPainter *p) {
+        // Half a pixel in: the one-pixel outline then covers whole pixels.
+        p->translate(0.5, 0.5);
+        const QRect box = option->rect.adjusted(0, 0, -1, -1);
+        QPen pen = p->pen();
+        pen.setColor(line);
+        pen.setWidth(1);
+        p->setPen(pen);
+        p->setBrush(verticalGradient(box.height(), top, bottom));
+        p->drawRoundedRect(QRectF(box), Metrics::CheckBoxRadius, Metrics::CheckBoxRadius, Qt::AbsoluteSize);
+        if (ticked)
+            drawCheckMark(p, box, tick, Metrics::GradientTickWidth);
+    });
     painter->restore();
 }
 

@@ -14,6 +14,18 @@
 
 using namespace Veltrix;
 
+namespace {
+
+// The menu bar's gradients start at the painter's origin whatever the rectangle's top.
+void fillGradient(QPainter *painter, const QRect &rect, const QColor &top, const QColor &bottom)
+{
+    CacheKey key("gradient-fill");
+    key << rect << top << bottom;
+    drawCached(painter, rect, key, [&](QPainter *p) { p->fillRect(rect, verticalGradient(rect.height(), top, bottom)); }, true);
+}
+
+} // namespace
+
 GradientStyle::GradientStyle()
 {
     // Read the colour table now rather than in the middle of the first paint.
@@ -123,8 +135,7 @@ void GradientStyle::drawControl(ControlElement element, const QStyleOption *opti
         if (!isStyledMenuBar(widget))
             return QProxyStyle::drawControl(element, option, painter, widget);
         painter->save();
-        painter->fillRect(option->rect, verticalGradient(option->rect.height(), gradientColor(GC_MIDBLUE_2),
-                                                         gradientColor(GC_DARKBLUE)));
+        fillGradient(painter, option->rect, gradientColor(GC_MIDBLUE_2), gradientColor(GC_DARKBLUE));
         painter->restore();
         return;
     default:
@@ -168,19 +179,22 @@ void GradientStyle::drawMenuBarItem(const QStyleOption *option, QPainter *painte
     painter->save();
     const QRect r = item->rect;
     const MenuBarItemLook look = gradientMenuBarItem(item->state);
-    QLinearGradient gradient = verticalGradient(r.height(), gradientColor(look.top), gradientColor(look.bottom));
     if (look.changesText)
         setSolidBrush(copy.palette, QPalette::ButtonText, gradientColor(look.text));
-    painter->fillRect(r, gradient);
+    fillGradient(painter, r, gradientColor(look.top), gradientColor(look.bottom));
     CommonStyle::drawControl(CE_MenuBarItem, &copy, painter, widget);
-    QPen pen = painter->pen();
-    pen.setColor(gradientColor(GC_DARKBLUE));
-    painter->setPen(pen);
-    painter->drawLine(r.right(), 0, r.right(), r.height());
-    gradient.setStops({ { 0, gradientColor(GC_LIGHTBLUE) }, { 1, gradientColor(GC_MIDBLUE_1) } });
-    pen.setBrush(gradient);
-    painter->setPen(pen);
-    painter->drawLine(r.right() + 1, 0, r.right() + 1, r.height());
+    const QColor dark = gradientColor(GC_DARKBLUE), lightTop = gradientColor(GC_LIGHTBLUE), lightBottom = gradientColor(GC_MIDBLUE_1);
+    CacheKey key("gradient-bar-edge");
+    key << r << dark << lightTop << lightBottom;
+    drawCached(painter, QRect(r.right() - 2, -2, 5, r.height() + 5), key, [&](QPainter *p) {
+        QPen pen = p->pen();
+        pen.setColor(dark);
+        p->setPen(pen);
+        p->drawLine(r.right(), 0, r.right(), r.height());
+        pen.setBrush(verticalGradient(r.height(), lightTop, lightBottom));
+        p->setPen(pen);
+        p->drawLine(r.right() + 1, 0, r.right() + 1, r.height());
+    });
     painter->restore();
 }
 

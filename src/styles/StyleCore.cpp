@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "PanelCache.h"
 #include "QNavigationButton.h"
 #include "QStyledComboBox.h"
 #include "QStyledHeader.h"
@@ -91,29 +92,40 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
         return;
     const Step step{ option, option->state.testFlag(QStyle::State_Enabled), option->state.testFlag(QStyle::State_On),
                      Metrics::navigationIconSize(option) };
-    QPen pen = painter->pen();
-    QBrush brush = painter->brush();
-    brush.setStyle(Qt::SolidPattern);
-    look.drawStepBackground(painter, step, pen);
-    if (button->id() < 0)
-        return;
-
+    const QRect r = option->rect;
     const QRect badge = look.stepBadge(step);
-    if (step.enabled) {
-        // Links join the steps the user can go to: a hidden but enabled next step still continues the chain.
+    const bool numbered = button->id() >= 0;
+    // Links join the steps the user can go to: a hidden but enabled next step still continues the chain.
+    const QNavigationButton *predecessor = button->predecessor();
+    const QNavigationButton *successor = button->successor();
+    const bool upper = predecessor && predecessor->isEnabled() && predecessor->isVisible();
+    const bool lower = successor && successor->isEnabled();
+
+    // Everything but the number depends on these few inputs: drawn once, then blitted.
+    CacheKey key("step");
+    key << r << badge << step.enabled << step.on << numbered << upper << lower;
+    look.addStepKey(key, step);
+    const int margin = qMax(painter->pen().width(), step.iconSize) + 2;
+    drawCached(painter, r.united(badge).adjusted(-margin, -margin, margin, margin), key, [&](QPainter *p) {
+        QPen pen = p->pen();
+        QBrush brush = p->brush();
+        brush.setStyle(Qt::SolidPattern);
+        look.drawStepBackground(p, step, pen);
+        if (!numbered || !step.enabled)
+            return;
         const int x = badge.left() + badge.width() / 2;
-        const int top = option->rect.top();
         const int upperEnd = look.linksEndAtBadgeCentre() ? badge.top() + badge.height() / 2 : badge.top();
         const int lowerStart = look.linksEndAtBadgeCentre() ? upperEnd : badge.top() + badge.height();
-        look.drawStepBadge(painter, step, badge, pen, brush, [&] {
-            const QNavigationButton *predecessor = button->predecessor();
-            if (predecessor && predecessor->isEnabled() && predecessor->isVisible())
-                painter->drawLine(x, top, x, upperEnd);
-            const QNavigationButton *successor = button->successor();
-            if (successor && successor->isEnabled())
-                painter->drawLine(x, lowerStart, x, top + option->rect.height());
+        look.drawStepBadge(p, step, badge, pen, brush, [&] {
+            if (upper)
+                p->drawLine(x, r.top(), x, upperEnd);
+            if (lower)
+                p->drawLine(x, lowerStart, x, r.top() + r.height());
         });
-    }
+    });
+    if (!numbered)
+        return;
+    QPen pen = painter->pen(); // drawn directly, the pen the badge left; the text needs only its colour
     pen.setColor(look.stepNumberColor(step));
     painter->setPen(pen);
     const bool twoDigits = style->styleOptions().testFlag(CommonStyle::CS_TWO_DIGIT_NUMBERS);

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "CommonStyle.h"
+#include "PanelCache.h"
 
 class QNavigationButton;
 class QProxyStyle;
@@ -86,6 +87,8 @@ public:
     virtual void drawStepBadge(QPainter *painter, const Step &step, const QRect &badge, QPen &pen,
                                QBrush &brush, const std::function<void()> &drawLinks) const = 0;
     virtual QColor stepNumberColor(const Step &step) const = 0;
+    // What else the step's picture depends on: the colours and measures the look reads.
+    virtual void addStepKey(CacheKey &key, const Step &step) const = 0;
     virtual QColor stepTextColor(const Step &step) const = 0;
     virtual int stepTextWeight(const Step &step) const = 0; // -1 keeps the painter's font
 

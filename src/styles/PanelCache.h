@@ -1,0 +1,56 @@
+#ifndef VELTRIX_PANELCACHE_H
+#define VELTRIX_PANELCACHE_H
+
+#include <QColor>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+// Panels that depend on a few inputs are drawn once into a pixmap kept in
+// QPixmapCache and then only blitted, as Fusion does with its own. Only where
+// the blit gives what direct drawing gives: on a raster paint engine, with a
+// painter moved by whole pixels only, fully opaque, composing source over
+// destination. Everything else (printers, PDF, SVG, scaled or rotated
+// painters, the tests' recording device) gets the direct drawing. Text is
+// never cached.
+namespace Veltrix {
+
+// Everything that changes a panel's pixels, appended by the caller: the
+// element, the state bits it reads, its geometry where it depends on it, the
+// colours it reads. The painter's own pen, brush and render hints, the
+// area's size and the device pixel ratio are added by drawCached().
+class CacheKey
+{
+public:
+    explicit CacheKey(const char *element) : m_text(QLatin1String(element)) {}
+    CacheKey &operator<<(int value);
+    CacheKey &operator<<(const QColor &color);
+    CacheKey &operator<<(const QRect &rect);
+    const QString &text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// Draws `paint` (which draws on the painter it is given, in the painter's
+// coordinates, within `area`) through the cache when `painter` allows it,
+// directly otherwise. Through the cache, `paint` draws on a pixmap's painter
+// that starts with `painter`'s pen, brush and hints, and `painter` itself is
+// left as it was; drawn directly, `paint` may change `painter` as it always
+// did, so the recorded drawing stays exactly what it was. `opaque`: `paint`
+// covers `area` fully with opaque pixels, so the pixmap needs no alpha.
+void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
+                bool opaque = false);
+
+namespace Internal {
+// For tests: switch the cache off (everything drawn directly) and read how
+// many bytes of the look's pixmaps QPixmapCache holds now.
+void setPanelCacheEnabled(bool enabled);
+qint64 panelCacheBytes();
+} // namespace Internal
+
+} // namespace Veltrix
+
+#endif // VELTRIX_PANELCACHE_H
