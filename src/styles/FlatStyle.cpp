@@ -163,8 +163,8 @@ void FlatStyle::drawMenuBarItem(const QStyleOption *option, QPainter *painter, c
     painter->save();
     QStyleOptionMenuItem copy(*item);
     const QStyle::State open = State_Selected | State_Sunken;
-    setSolidBrush(copy.palette, QPalette::Window, flatColor((item->state & open) == open ? FC_WHITE : FC_LIGHT_GRAY));
-    setSolidBrush(copy.palette, QPalette::ButtonText, flatColor(FC_BLACK));
+    copy.palette = changedPalette(item->palette, { { QPalette::Window, flatColor((item->state & open) == open ? FC_WHITE : FC_LIGHT_GRAY) },
+                                                   { QPalette::ButtonText, flatColor(FC_BLACK) } });
     painter->fillRect(item->rect, copy.palette.brush(QPalette::Window));
     CommonStyle::drawControl(CE_MenuBarItem, &copy, painter, widget);
     painter->restore();

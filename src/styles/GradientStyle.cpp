@@ -148,13 +148,12 @@ void GradientStyle::drawMenuItem(const QStyleOption *option, QPainter *painter, 
     painter->save();
     if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
         QStyleOptionMenuItem copy(*item);
-        if (item->state & State_Enabled) {
-            setSolidBrush(copy.palette, QPalette::Text, gradientColor(GC_BLACK));
-            setSolidBrush(copy.palette, QPalette::Highlight, gradientColor(GC_LIGHTGRAY));
-            setSolidBrush(copy.palette, QPalette::HighlightedText, gradientColor(GC_BLACK));
-        } else {
-            setSolidBrush(copy.palette, QPalette::Text, gradientColor(GC_MIDGRAY_2));
-        }
+        if (item->state & State_Enabled)
+            copy.palette = changedPalette(item->palette, { { QPalette::Text, gradientColor(GC_BLACK) },
+                                                           { QPalette::Highlight, gradientColor(GC_LIGHTGRAY) },
+                                                           { QPalette::HighlightedText, gradientColor(GC_BLACK) } });
+        else
+            copy.palette = changedPalette(item->palette, { { QPalette::Text, gradientColor(GC_MIDGRAY_2) } });
         CommonStyle::drawControl(CE_MenuItem, &copy, painter, widget);
     } else {
         CommonStyle::drawControl(CE_MenuItem, option, painter, widget);
@@ -172,15 +171,15 @@ void GradientStyle::drawMenuBarItem(const QStyleOption *option, QPainter *painte
         return;
     QStyleOptionMenuItem copy(*item);
     if (!isStyledMenuBar(widget)) {
-        setSolidBrush(copy.palette, QPalette::Highlight, gradientColor(GC_LIGHTGRAY));
-        setSolidBrush(copy.palette, QPalette::HighlightedText, gradientColor(GC_BLACK));
+        copy.palette = changedPalette(item->palette, { { QPalette::Highlight, gradientColor(GC_LIGHTGRAY) },
+                                                       { QPalette::HighlightedText, gradientColor(GC_BLACK) } });
         return QProxyStyle::drawControl(CE_MenuBarItem, &copy, painter, widget);
     }
     painter->save();
     const QRect r = item->rect;
     const MenuBarItemLook look = gradientMenuBarItem(item->state);
     if (look.changesText)
-        setSolidBrush(copy.palette, QPalette::ButtonText, gradientColor(look.text));
+        copy.palette = changedPalette(item->palette, { { QPalette::ButtonText, gradientColor(look.text) } });
     fillGradient(painter, r, gradientColor(look.top), gradientColor(look.bottom));
     CommonStyle::drawControl(CE_MenuBarItem, &copy, painter, widget);
     const QColor dark = gradientColor(GC_DARKBLUE), lightTop = gradientColor(GC_LIGHTBLUE), lightBottom = gradientColor(GC_MIDBLUE_1);

@@ -2,17 +2,20 @@
 
 #include <QPaintEngine>
 #include <QPixmapCache>
-#include <QSet>
+#include <QHash>
+
+#include <algorithm>
 
 namespace Veltrix {
 
 namespace {
 
 bool cacheEnabled = true;
-QSet<QString> &knownKeys() // the keys this library put into QPixmapCache, for panelCacheBytes()
+
+QHash<CacheKey, QPixmapCache::Key> &cachedPanels()
 {
-    static QSet<QString> keys;
-    return keys;
+    static QHash<CacheKey, QPixmapCache::Key> panels;
+    return panels;
 }
 
 bool isWhole(qreal value)
@@ -33,27 +36,20 @@ bool blitsLikeDrawing(const QPainter *painter)
 
 } // namespace
 
-CacheKey &CacheKey::operator<<(int value)
+bool CacheKey::operator==(const CacheKey &other) const
 {
-    m_text += QLatin1Char(':') + QString::number(value, 36);
-    return *this;
+    return m_count == other.m_count && std::equal(m_values, m_values + m_count, other.m_values);
 }
 
-CacheKey &CacheKey::operator<<(const QColor &color)
+uint CacheKey::hash() const
 {
-    m_text += QLatin1Char(':') + QString::number(color.rgba(), 36);
-    return *this;
-}
-
-CacheKey &CacheKey::operator<<(const QRect &rect)
-{
-    return *this << rect.x() << rect.y() << rect.width() << rect.height();
+    return qHashRange(m_values, m_values + m_count);
 }
 
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
                 bool opaque)
 {
-    if (!blitsLikeDrawing(painter) || area.isEmpty())
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || key.m_count >= CacheKey::Capacity - 12)
         return paint(painter);
     const int ratio = qRound(painter->device()->devicePixelRatioF());
     const QPen pen = painter->pen();
@@ -61,8 +57,12 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
     full << area.width() << area.height() << ratio << int(painter->renderHints()) << pen.color() << int(pen.widthF() * 64)
          << int(pen.style()) << int(pen.capStyle()) << int(pen.joinStyle()) << int(pen.isCosmetic())
          << int(painter->brush().style()) << painter->brush().color();
+    // Our own keys to QPixmapCache's handles: far cheaper than string keys. A handle whose pixmap
+    // QPixmapCache let go finds nothing, and the panel is drawn and inserted again.
+    QHash<CacheKey, QPixmapCache::Key> &handles = cachedPanels();
     QPixmap pixmap;
-    if (!QPixmapCache::find(full.text(), &pixmap)) {
+    const auto handle = handles.constFind(full);
+    if (handle == handles.constEnd() || !QPixmapCache::find(handle.value(), &pixmap)) {
         pixmap = QPixmap(area.size() * ratio);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(opaque ? Qt::black : Qt::transparent);
@@ -74,10 +74,16 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
         cached.translate(-area.topLeft());
         paint(&cached);
         cached.end();
-        QPixmapCache::insert(full.text(), pixmap);
-        knownKeys().insert(full.text());
+        handles.insert(full, QPixmapCache::insert(pixmap));
     }
+    // A blit at whole pixels looks the same with or without smoothing, but the raster engine takes
+    // its fast path only without it.
+    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+    if (smooth)
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter->drawPixmap(area.topLeft(), pixmap);
+    if (smooth)
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
 void Internal::setPanelCacheEnabled(bool enabled)
@@ -89,7 +95,7 @@ qint64 Internal::panelCacheBytes()
 {
     qint64 bytes = 0;
     QPixmap pixmap;
-    for (const QString &key : qAsConst(knownKeys())) {
+    for (const QPixmapCache::Key &key : qAsConst(cachedPanels())) {
         if (QPixmapCache::find(key, &pixmap))
             bytes += qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;
     }

@@ -24,15 +24,29 @@ namespace Veltrix {
 class CacheKey
 {
 public:
-    explicit CacheKey(const char *element) : m_text(QLatin1String(element)) {}
-    CacheKey &operator<<(int value);
-    CacheKey &operator<<(const QColor &color);
-    CacheKey &operator<<(const QRect &rect);
-    const QString &text() const { return m_text; }
+    explicit CacheKey(const char *element) { *this << int(quintptr(element)) << int(quintptr(element) >> 32); }
+    CacheKey &operator<<(int value)
+    {
+        if (m_count < Capacity)
+            m_values[m_count++] = value;
+        return *this;
+    }
+    CacheKey &operator<<(const QColor &color) { return *this << int(color.rgba()); }
+    CacheKey &operator<<(const QRect &rect) { return *this << rect.x() << rect.y() << rect.width() << rect.height(); }
+    bool operator==(const CacheKey &other) const;
+    uint hash() const;
 
 private:
-    QString m_text;
+    static constexpr int Capacity = 40; // more than any panel needs; a key that would overflow is never cached
+    int m_values[Capacity];
+    int m_count = 0;
+    friend void drawCached(QPainter *, const QRect &, const CacheKey &, const std::function<void(QPainter *)> &, bool);
 };
+
+inline uint qHash(const CacheKey &key, uint seed = 0)
+{
+    return key.hash() ^ seed;
+}
 
 // Draws `paint` (which draws on the painter it is given, in the painter's
 // coordinates, within `area`) through the cache when `painter` allows it,

@@ -1,6 +1,7 @@
 #include "StyleCore.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPainterPath>
 #include <QProxyStyle>
@@ -140,11 +141,8 @@ void drawStepText(const Look &look, const QStyleOption *option, QPainter *painte
     QPen pen = painter->pen();
     pen.setColor(look.stepTextColor(step));
     painter->setPen(pen);
-    if (const int weight = look.stepTextWeight(step); weight >= 0) {
-        QFont font = painter->font();
-        font.setWeight(QFont::Weight(weight));
-        painter->setFont(font);
-    }
+    if (const int weight = look.stepTextWeight(step); weight >= 0)
+        painter->setFont(weightedFont(painter->font(), weight));
     painter->drawText(option->rect.adjusted(Metrics::navigationTextIndent(option), 0, 0, 0),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, button->text());
 }
@@ -175,6 +173,39 @@ void enableRenderHints(QPainter *painter, QPainter::RenderHints hints)
 void setSolidBrush(QPalette &palette, QPalette::ColorRole role, const QColor &color)
 {
     palette.setBrush(QPalette::All, role, QBrush(color, Qt::SolidPattern));
+}
+
+QPalette changedPalette(const QPalette &source, std::initializer_list<RoleColor> roles)
+{
+    // Bounded: a program has a handful of palettes and the looks a handful of changes.
+    static QHash<QVector<qint64>, QPalette> made;
+    QVector<qint64> key{ source.cacheKey() };
+    for (const RoleColor &role : roles)
+        key << role.first << role.second.rgba();
+    const auto found = made.constFind(key);
+    if (found != made.constEnd())
+        return found.value();
+    QPalette palette = source;
+    for (const RoleColor &role : roles)
+        setSolidBrush(palette, role.first, role.second);
+    if (made.size() > 256)
+        made.clear();
+    made.insert(key, palette);
+    return palette;
+}
+
+QFont weightedFont(const QFont &base, int weight)
+{
+    static QHash<QPair<QFont, int>, QFont> made;
+    const auto found = made.constFind(qMakePair(base, weight));
+    if (found != made.constEnd())
+        return found.value();
+    QFont font = base;
+    font.setWeight(QFont::Weight(weight));
+    if (made.size() > 64)
+        made.clear();
+    made.insert(qMakePair(base, weight), font);
+    return font;
 }
 
 QLinearGradient verticalGradient(qreal height, const QColor &top, const QColor &bottom)

@@ -39,6 +39,12 @@ constexpr QPainter::RenderHints SmoothHints =
 
 // Palette changes of the looks apply to every colour group, as solid brushes.
 void setSolidBrush(QPalette &palette, QPalette::ColorRole role, const QColor &color);
+// `source` with up to three roles set so, as the looks do for every item they paint: made once per
+// source palette and change, then shared.
+using RoleColor = QPair<QPalette::ColorRole, QColor>;
+QPalette changedPalette(const QPalette &source, std::initializer_list<RoleColor> roles);
+// `base` with another weight; the same font object each time, so its font engine is found once.
+QFont weightedFont(const QFont &base, int weight);
 
 // A top-to-bottom gradient over `height` in painter coordinates: the looks
 // start their gradients at y = 0 whatever the rectangle's top.
