@@ -148,7 +148,9 @@ public:
         const bool outline = flags.testFlag(CommonStyle::CS_BUTTON_OUTLINE);
         const QRect r = option->rect;
         CacheKey key("gradient-panel");
-        key << r << top << bottom << line << corners << outline;
+        key << r.x() << r.y() << r.height() << top << bottom << line << corners << outline;
+        // Between the rounded ends every column is the same, whatever the width.
+        const int end = int(Metrics::ButtonCornerDiameter) + 2;
         drawCached(painter, r.adjusted(-1, -1, 1, 1), key, [&](QPainter *p) {
             const QLinearGradient gradient = verticalGradient(r.height(), top, bottom);
             QPen pen = p->pen();
@@ -161,7 +163,7 @@ public:
                 p->drawPath(path);
             else
                 p->fillPath(path, gradient);
-        });
+        }, Slices{ end, end });
     }
     QIcon::State labelIconState(QStyle::State state) const override
     {

@@ -20,8 +20,10 @@ namespace {
 void fillGradient(QPainter *painter, const QRect &rect, const QColor &top, const QColor &bottom)
 {
     CacheKey key("gradient-fill");
-    key << rect << top << bottom;
-    drawCached(painter, rect, key, [&](QPainter *p) { p->fillRect(rect, verticalGradient(rect.height(), top, bottom)); }, true);
+    key << rect.x() << rect.y() << rect.height() << top << bottom;
+    // The same in every column: kept as one, whatever the width.
+    drawCached(painter, rect, key, [&](QPainter *p) { p->fillRect(rect, verticalGradient(rect.height(), top, bottom)); },
+               Slices{ 1, 1 }, true);
 }
 
 } // namespace

@@ -21,6 +21,8 @@ namespace Veltrix {
 // element, the state bits it reads, its geometry where it depends on it, the
 // colours it reads. The painter's own pen, brush and render hints, the
 // area's size and the device pixel ratio are added by drawCached().
+struct Slices;
+
 class CacheKey
 {
 public:
@@ -40,13 +42,23 @@ private:
     static constexpr int Capacity = 40; // more than any panel needs; a key that would overflow is never cached
     int m_values[Capacity];
     int m_count = 0;
-    friend void drawCached(QPainter *, const QRect &, const CacheKey &, const std::function<void(QPainter *)> &, bool);
+    friend void drawCached(QPainter *, const QRect &, const CacheKey &, const std::function<void(QPainter *)> &, Slices, bool);
 };
 
 inline uint qHash(const CacheKey &key, uint seed = 0)
 {
     return key.hash() ^ seed;
 }
+
+// Parts of a panel: the ends, `left` and `right` logical pixels wide, differ
+// along it; everything between repeats one column (a gradient, a straight
+// edge, a fill). Such a panel is kept as its two ends and one column, the
+// same for every width.
+struct Slices
+{
+    int left = -1; // -1: not sliced
+    int right = -1;
+};
 
 // Draws `paint` (which draws on the painter it is given, in the painter's
 // coordinates, within `area`) through the cache when `painter` allows it,
@@ -56,7 +68,7 @@ inline uint qHash(const CacheKey &key, uint seed = 0)
 // did, so the recorded drawing stays exactly what it was. `opaque`: `paint`
 // covers `area` fully with opaque pixels, so the pixmap needs no alpha.
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
-                bool opaque = false);
+                Slices slices = Slices(), bool opaque = false);
 
 namespace Internal {
 // For tests: switch the cache off (everything drawn directly) and read how

@@ -104,10 +104,13 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
 
     // Everything but the number depends on these few inputs: drawn once, then blitted.
     CacheKey key("step");
-    key << r << badge << step.enabled << step.on << numbered << upper << lower;
+    key << r.x() << r.y() << r.height() << badge << step.enabled << step.on << numbered << upper << lower;
     look.addStepKey(key, step);
-    const int margin = qMax(painter->pen().width(), step.iconSize) + 2;
-    drawCached(painter, r.united(badge).adjusted(-margin, -margin, margin, margin), key, [&](QPainter *p) {
+    // Room for the strokes; the badge end and the marker end differ along the step, the rest repeats.
+    const int margin = qMax(painter->pen().width(), step.iconSize / 4) + 2;
+    const QRect area = r.united(badge).adjusted(-margin, -margin, margin, margin);
+    const Slices slices{ badge.right() + margin + 1 - area.left(), Metrics::StepMarkerExtent + 2 * margin };
+    drawCached(painter, area, key, [&](QPainter *p) {
         QPen pen = p->pen();
         QBrush brush = p->brush();
         brush.setStyle(Qt::SolidPattern);
@@ -123,7 +126,7 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
             if (lower)
                 p->drawLine(x, lowerStart, x, r.top() + r.height());
         });
-    });
+    }, slices);
     if (!numbered)
         return;
     QPen pen = painter->pen(); // drawn directly, the pen the badge left; the text needs only its colour

@@ -71,6 +71,9 @@ constexpr int FlatChevronTipInset = 5;      // the chevron's tip, from the step'
 constexpr int FlatChevronBackInset = 2 * FlatChevronTipInset; // ... and its open end
 constexpr int FlatBadgeGrowth = 2;          // the square badge is this much bigger than the icon size
 
+// How far a step's marker (the gradient arrow and its shade, the flat chevron) reaches in from its right edge.
+constexpr int StepMarkerExtent = StepMarkerInset + 2 > FlatChevronBackInset + 1 ? StepMarkerInset + 2 : FlatChevronBackInset + 1;
+
 // Push-button labels: the icon, a gap, then the text.
 constexpr int IconTextGap = 4;
 
