@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Veltrix needs to build, test and run its
 # gallery with Qt 5 and with Qt 6; only those that are missing. Safe to run
-# again.
+# again. VELTRIX_WITH_DOCS=1 adds what the API reference needs (target docs),
+# VELTRIX_WITH_FUZZERS=1 what the fuzzers need.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,11 @@ packages=(
 )
 # libqt6opengl6-dev is only a recommendation of qt6-base-dev, but Qt 6's
 # Designer and UI Tools packages cannot be found by CMake without it.
+if [ "${VELTRIX_WITH_DOCS:-0}" = 1 ]; then
+    # Doxygen and Graphviz, Qt's Qt Help generator, Qt's own reference (for
+    # links to Qt's classes) and python3 for the docs build's scripts.
+    packages+=(doxygen graphviz qhelpgenerator-qt5 qtbase5-doc-html python3)
+fi
 if [ "${VELTRIX_WITH_FUZZERS:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

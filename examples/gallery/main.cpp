@@ -11,6 +11,7 @@
 
 #include "GalleryStyles.h"
 #include "GalleryWindow.h"
+#include "WidgetShots.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ int main(int argc, char **argv)
             argv[i] = renamed.back().data();
         }
         // Screenshots need no screen: fall back to the offscreen platform.
-        if (arg == "--screenshot" && !hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        if ((arg == "--screenshot" || arg == "--widget-shots") && !hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
@@ -101,8 +102,14 @@ int main(int argc, char **argv)
                                         QStringLiteral("DIR"));
     QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Start in this language (e.g. de)."),
                                   QStringLiteral("code"));
-    parser.addOptions({ styleOption, screenshotOption, langOption });
+    QCommandLineOption widgetShotsOption(QStringLiteral("widget-shots"),
+                                         QStringLiteral("Write a picture of every library widget under every look "
+                                                        "into DIR, print the paths and exit."),
+                                         QStringLiteral("DIR"));
+    parser.addOptions({ styleOption, screenshotOption, langOption, widgetShotsOption });
     parser.process(app);
+    if (parser.isSet(widgetShotsOption))
+        return writeWidgetShots(parser.value(widgetShotsOption)) ? 0 : 1;
 
     const QString styleName = parser.value(styleOption);
     const bool all = styleName == QLatin1String("all");

@@ -13,15 +13,13 @@
 
 #include "QNavigationButton.h"
 #include "QStyledMenuBar.h"
-#include "StyleCommon.h"
+#include "PanelCache.h"
+#include "StyleCore.h"
+#include "StyleMetrics.h"
+
+using namespace Veltrix;
 
 namespace {
-
-// Left inset of a menu-bar item's icon or text, and the gap after the icon.
-constexpr int MenuBarItemInset = 11;
-constexpr int MenuBarIconTextGap = 5;
-// The chevron's left end lies this far left of the item's right edge.
-constexpr int MenuBarChevronOffset = 19;
 
 constexpr int DefaultStyleOptions = CommonStyle::CS_BUTTON_OUTLINE | CommonStyle::CS_MENUBAR_ICONS
     | CommonStyle::CS_TWO_DIGIT_NUMBERS;
@@ -35,7 +33,7 @@ CommonStyle::CommonStyle()
     , styleOptionFlags(QFlags<StyleOption>(DefaultStyleOptions))
 {
     QFont font = QApplication::font();
-    font.setPointSize(11);
+    font.setPointSize(Metrics::ApplicationFontSize);
     QApplication::setFont(font);
 }
 
@@ -53,13 +51,12 @@ QFlags<CommonStyle::StyleOption> CommonStyle::styleOptions() const
 
 int CommonStyle::navButtonIconSize(const QStyleOption *option)
 {
-    const int fromFont = int(option->fontMetrics.height() * 1.25);
-    return qMin(option->rect.height(), fromFont);
+    return Metrics::navigationIconSize(option);
 }
 
 int CommonStyle::navButtonMargin()
 {
-    return 8;
+    return Metrics::NavigationMargin;
 }
 
 QIcon CommonStyle::windowIcon() const
@@ -70,65 +67,61 @@ QIcon CommonStyle::windowIcon() const
 void CommonStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                                      QPainter *painter, const QWidget *widget) const
 {
-    Veltrix::enableSmoothRendering(painter);
+    enableRenderHints(painter, SmoothHints);
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
 void CommonStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                               const QWidget *widget) const
 {
-    Veltrix::enableSmoothRendering(painter);
-    if (element != CE_MenuBarItem) {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        return;
-    }
+    enableRenderHints(painter, SmoothHints);
+    if (element != CE_MenuBarItem)
+        return QProxyStyle::drawControl(element, option, painter, widget);
+    if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option))
+        drawMenuBarItem(item, painter);
+}
 
-    const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
-    if (!item)
-        return;
-
+// The item's icon (when it has one and the flag asks for it) and text, from the left inset, and a
+// drop-down chevron at its right when it is enabled. The background is the caller's.
+void CommonStyle::drawMenuBarItem(const QStyleOptionMenuItem *item, QPainter *painter) const
+{
     const QRect r = item->rect;
     const bool enabled = item->state & State_Enabled;
     const int alignment = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip
         | Qt::TextHideMnemonic;
-    const int textWidth = item->fontMetrics.horizontalAdvance(item->text);
-
-    if (!item->icon.isNull() && (styleOptionFlags & CS_MENUBAR_ICONS)) {
+    int textLeft = r.left() + Metrics::MenuBarItemInset;
+    if (!item->icon.isNull() && styleOptionFlags.testFlag(CS_MENUBAR_ICONS)) {
         const int extent = QProxyStyle::pixelMetric(PM_SmallIconSize);
         const QPixmap pixmap = item->icon.pixmap(extent, enabled ? QIcon::Normal : QIcon::Disabled, QIcon::Off);
         // Logical width, so a high-DPI pixmap takes the same room as at 1x.
-        const int pixmapWidth = int(pixmap.width() / pixmap.devicePixelRatio());
-        const QRect pixmapRect(r.left() + MenuBarItemInset, r.top(), pixmapWidth, r.height());
+        const QRect pixmapRect(textLeft, r.top(), int(pixmap.width() / pixmap.devicePixelRatio()), r.height());
         QProxyStyle::drawItemPixmap(painter, pixmapRect, alignment, pixmap);
-
-        QRect textRect;
-        textRect.setCoords(pixmapRect.right() + MenuBarIconTextGap, r.top(),
-                           pixmapRect.right() + MenuBarIconTextGap + textWidth - 1, r.bottom() - 2);
-        QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text,
-                                  QPalette::ButtonText);
-    } else {
-        QRect textRect;
-        textRect.setCoords(r.left() + MenuBarItemInset, r.top(), r.left() + MenuBarItemInset + textWidth - 1,
-                           r.bottom() - 2);
-        QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text,
-                                  QPalette::ButtonText);
+        textLeft = pixmapRect.right() + Metrics::MenuBarIconTextGap;
     }
-
+    QRect textRect;
+    textRect.setCoords(textLeft, r.top(), textLeft + item->fontMetrics.horizontalAdvance(item->text) - 1,
+                       r.bottom() - Metrics::MenuBarTextBottomInset);
+    QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text, QPalette::ButtonText);
     if (!enabled)
         return;
-
+    // The painter keeps the chevron's colour, with its own pen width back.
     QPen pen = painter->pen();
     const int rememberedWidth = pen.width();
-    pen.setWidth(2);
+    pen.setWidth(Metrics::ChevronStroke);
     pen.setColor(item->palette.color(QPalette::ButtonText));
     painter->setPen(pen);
-    const int x = r.right() - MenuBarChevronOffset;
+    const int x = r.right() - Metrics::ChevronOffset;
     const int y = r.top() - 1 + r.height() / 2;
-    QPainterPath chevron;
-    chevron.moveTo(x, y);
-    chevron.lineTo(x + 4, y + 4);
-    chevron.lineTo(x + 8, y);
-    painter->drawPath(chevron);
+    // The same for every item in the same pen: drawn once, then blitted.
+    const int margin = Metrics::ChevronStroke + 1;
+    const QRect area(x - margin, y - margin, Metrics::ChevronWidth + 2 * margin + 1, Metrics::ChevronDepth + 2 * margin + 1);
+    drawCached(painter, area, CacheKey("chevron"), [x, y](QPainter *p) {
+        QPainterPath chevron;
+        chevron.moveTo(x, y);
+        chevron.lineTo(x + Metrics::ChevronDepth, y + Metrics::ChevronDepth);
+        chevron.lineTo(x + Metrics::ChevronWidth, y);
+        p->drawPath(chevron);
+    });
     pen.setWidth(rememberedWidth);
     painter->setPen(pen);
 }
@@ -142,7 +135,7 @@ int CommonStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, con
         return 0;
     case PM_IndicatorWidth:
     case PM_IndicatorHeight:
-        return 18;
+        return Metrics::IndicatorSize;
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -176,23 +169,23 @@ QSize CommonStyle::sizeFromContents(ContentsType type, const QStyleOption *optio
     if (type == CT_PushButton) {
         if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
             const int textWidth = option->fontMetrics.horizontalAdvance(button->text());
-            if (textWidth > 0.8 * result.width())
-                result.setWidth(int(1.25 * result.width()));
+            if (textWidth > Metrics::WideTextShare * result.width())
+                result.setWidth(int(Metrics::WideningFactor * result.width()));
         }
         if (qobject_cast<const QNavigationButton *>(widget)
             && qstyleoption_cast<const QStyleOptionButton *>(option)) {
             const int iconSize = navButtonIconSize(option);
-            result.setWidth(result.width() + iconSize + 18);
+            result.setWidth(result.width() + iconSize + Metrics::NavigationExtraWidth);
             result.setHeight(2 * iconSize);
         }
     } else if (type == CT_MenuBarItem && widget) {
-        result = QSize(size.width() + 22, widget->height());
+        result = QSize(size.width() + Metrics::MenuBarItemPadding, widget->height());
         if (qobject_cast<const QStyledMenuBar *>(widget)) {
             const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
             // The menu bar reports only the icon as contents when there is one.
             if (item && !item->icon.isNull() && (styleOptionFlags & CS_MENUBAR_ICONS))
-                result.rwidth() += item->fontMetrics.size(Qt::TextShowMnemonic, item->text).width() + 5;
-            result.rwidth() += 14;
+                result.rwidth() += item->fontMetrics.size(Qt::TextShowMnemonic, item->text).width() + Metrics::MenuBarIconTextGap;
+            result.rwidth() += Metrics::StyledMenuBarItemExtra;
         }
     }
     return result;
@@ -208,21 +201,21 @@ void CommonStyle::polish(QWidget *widget)
 
     if (auto *menuBar = qobject_cast<QStyledMenuBar *>(widget)) {
         if (styleOptionFlags & CS_COMPACT_MENUBAR) {
-            menuBar->setFixedHeight(15);
+            menuBar->setFixedHeight(Metrics::CompactMenuBarHeight);
             const auto actions = menuBar->findChildren<QAction *>();
             for (QAction *action : actions)
                 action->setVisible(false);
         } else {
-            menuBar->setFixedHeight(30);
+            menuBar->setFixedHeight(Metrics::MenuBarHeight);
         }
         QFont font = menuBar->font();
-        font.setPointSize(12);
+        font.setPointSize(Metrics::MenuBarFontSize);
         menuBar->setFont(font);
     }
 
     if (auto *navigationButton = qobject_cast<QNavigationButton *>(widget)) {
         QFont font = navigationButton->font();
-        font.setPointSize(10);
+        font.setPointSize(Metrics::NavigationFontSize);
         navigationButton->setFont(font);
     }
 }
@@ -239,7 +232,7 @@ void CommonStyle::unpolish(QWidget *widget)
         const auto actions = menuBar->findChildren<QAction *>();
         for (QAction *action : actions)
             action->setVisible(true);
-        menuBar->setFixedHeight(30);
+        menuBar->setFixedHeight(Metrics::MenuBarHeight);
         menuBar->setFont(QApplication::font());
         menuBar->setPalette(QGuiApplication::palette());
     }

@@ -3,62 +3,40 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QStyleOption>
 
-#include "FlatStyle_p.h"
+#include "FlatLook.h"
 #include "QFrameDescriptionLabel.h"
 #include "QFrameHeaderLabel.h"
 #include "QNavigationButton.h"
 #include "QStyledComboBox.h"
 #include "QStyledHeader.h"
 #include "QStyledMenuBar.h"
+#include "StyleMetrics.h"
 
-using Veltrix::FlatLook::setSolidBrush;
+using namespace Veltrix;
 
 namespace {
 
-constexpr int HeaderFontSize = 16;
-constexpr int FrameHeaderFontSize = 20;
-constexpr int FrameDescriptionFontSize = 12;
+// The flat look's entry points switch on these two and leave them on; its
+// own pixmaps are drawn at their size and need no smoothing.
+constexpr QPainter::RenderHints FlatHints = QPainter::Antialiasing | QPainter::TextAntialiasing;
 
 template <typename Widget>
 void changePalette(Widget *widget, QPalette::ColorRole role, FlatColor color)
 {
     QPalette palette = widget->palette();
-    setSolidBrush(palette, role, color);
+    setSolidBrush(palette, role, flatColor(color));
     widget->setPalette(palette);
 }
 
-void polishStyledComboBox(QStyledComboBox *comboBox)
-{
-    QPalette palette = comboBox->palette();
-    if (comboBox->buttonType() == StyleHelper::GRADIENT_BLUE)
-        setSolidBrush(palette, QPalette::ButtonText, FC_WHITE);
-    comboBox->setPalette(palette);
-}
-
-void polishFrameHeaderLabel(QFrameHeaderLabel *label)
+void setFont(QWidget *widget, int pointSize, int weight)
 {
     QFont font = QApplication::font();
-    font.setPointSize(FrameHeaderFontSize);
-    font.setWeight(QFont::DemiBold);
-    label->setFont(font);
-    changePalette(label, QPalette::WindowText, FC_DARK_BLUE);
-}
-
-void polishFrameDescriptionLabel(QFrameDescriptionLabel *label)
-{
-    QFont font = QApplication::font();
-    font.setPointSize(FrameDescriptionFontSize);
-    label->setFont(font);
-}
-
-void polishMenu(QMenu *menu)
-{
-    QPalette palette = menu->palette();
-    setSolidBrush(palette, QPalette::Window, FC_WHITE);
-    setSolidBrush(palette, QPalette::Highlight, FC_BLUE);
-    setSolidBrush(palette, QPalette::HighlightedText, FC_WHITE);
-    menu->setPalette(palette);
+    font.setPointSize(pointSize);
+    if (weight >= 0)
+        font.setWeight(QFont::Weight(weight));
+    widget->setFont(font);
 }
 
 } // namespace
@@ -69,23 +47,29 @@ FlatStyle::~FlatStyle() = default;
 
 void FlatStyle::polish(QPalette &palette)
 {
-    setSolidBrush(palette, QPalette::Text, FC_BLACK);
-    setSolidBrush(palette, QPalette::Window, FC_WHITE);
+    setSolidBrush(palette, QPalette::Text, flatColor(FC_BLACK));
+    setSolidBrush(palette, QPalette::Window, flatColor(FC_WHITE));
 }
 
 void FlatStyle::polish(QWidget *widget)
 {
     CommonStyle::polish(widget);
-    if (auto *comboBox = qobject_cast<QStyledComboBox *>(widget))
-        polishStyledComboBox(comboBox);
-    else if (auto *header = qobject_cast<QStyledHeader *>(widget))
+    // Only the first matching class is treated.
+    if (auto *comboBox = qobject_cast<QStyledComboBox *>(widget)) {
+        QPalette palette = comboBox->palette();
+        if (comboBox->buttonType() == StyleHelper::GRADIENT_BLUE)
+            setSolidBrush(palette, QPalette::ButtonText, flatColor(FC_WHITE));
+        comboBox->setPalette(palette);
+    } else if (auto *header = qobject_cast<QStyledHeader *>(widget)) {
         polishStyledHeader(header);
-    else if (auto *headerLabel = qobject_cast<QFrameHeaderLabel *>(widget))
-        polishFrameHeaderLabel(headerLabel);
-    else if (auto *descriptionLabel = qobject_cast<QFrameDescriptionLabel *>(widget))
-        polishFrameDescriptionLabel(descriptionLabel);
-    else if (auto *navigationButton = qobject_cast<QNavigationButton *>(widget))
+    } else if (auto *headerLabel = qobject_cast<QFrameHeaderLabel *>(widget)) {
+        setFont(headerLabel, Metrics::FrameHeaderFontSize, QFont::DemiBold);
+        changePalette(headerLabel, QPalette::WindowText, FC_DARK_BLUE);
+    } else if (auto *descriptionLabel = qobject_cast<QFrameDescriptionLabel *>(widget)) {
+        setFont(descriptionLabel, Metrics::FrameDescriptionFontSize, -1);
+    } else if (auto *navigationButton = qobject_cast<QNavigationButton *>(widget)) {
         changePalette(navigationButton, QPalette::Button, FC_DARK_GRAY);
+    }
 }
 
 // Only what CommonStyle set is taken back; the palettes, fonts and the logo
@@ -105,33 +89,7 @@ QIcon FlatStyle::windowIcon() const
 
 void FlatStyle::polishStyledHeader(QStyledHeader *header)
 {
-    // The form creates the labels as direct children of the header under
-    // these names.
-    const auto label = [header](const char *name) {
-        return header->findChild<QLabel *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    };
-    QLabel *titleLabel = label("appTitleLabel");
-    QLabel *nameLabel = label("appNameLabel");
-    if (QLabel *logoLabel = label("appLogoLabel"))
-        logoLabel->setPixmap(QPixmap(QStringLiteral(":/logos/r_logo.png")));
-
-    QFont font = QApplication::font();
-    font.setPointSize(HeaderFontSize);
-    if (nameLabel)
-        nameLabel->setFont(font);
-    font.setWeight(QFont::DemiBold);
-    if (titleLabel)
-        titleLabel->setFont(font);
-
-    if (nameLabel) {
-        QPalette palette = nameLabel->palette();
-        palette.setBrush(QPalette::All, nameLabel->foregroundRole(),
-                         QBrush(flatColor(FC_DARK_GRAY), Qt::SolidPattern));
-        nameLabel->setPalette(palette);
-        if (titleLabel)
-            titleLabel->setPalette(palette);
-    }
-
+    polishHeaderLabels(flatLook(), header);
     QStyledMenuBar *menuBar = header->menuBar();
     if (!menuBar)
         return;
@@ -139,6 +97,75 @@ void FlatStyle::polishStyledHeader(QStyledHeader *header)
     changePalette(menuBar, QPalette::Window, FC_LIGHT_GRAY);
     // Only the menus there are now: menus added later keep their own palette.
     const auto menus = menuBar->findChildren<QMenu *>();
-    for (QMenu *menu : menus)
-        polishMenu(menu);
+    for (QMenu *menu : menus) {
+        QPalette palette = menu->palette();
+        setSolidBrush(palette, QPalette::Window, flatColor(FC_WHITE));
+        setSolidBrush(palette, QPalette::Highlight, flatColor(FC_BLUE));
+        setSolidBrush(palette, QPalette::HighlightedText, flatColor(FC_WHITE));
+        menu->setPalette(palette);
+    }
+}
+
+void FlatStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                              const QWidget *widget) const
+{
+    enableRenderHints(painter, FlatHints);
+    switch (element) {
+    case PE_Frame:
+        if (!redirectFrame(proxy(), option, painter, widget))
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    case PE_FrameLineEdit:
+        return drawFlatLineEditFrame(option, painter);
+    case PE_PanelButtonCommand:
+        return drawCommandPanel(flatLook(), this, option, painter, widget);
+    case PE_IndicatorCheckBox:
+        // The box is the grey line-edit outline, through the style on top, without a fill of its own.
+        proxy()->drawPrimitive(PE_FrameLineEdit, option, painter, widget);
+        if (option->state & (State_On | State_Sunken)) {
+            CacheKey key("flat-tick");
+            key << option->rect << flatColor(FC_DARK_GRAY);
+            painter->save();
+            drawCached(painter, option->rect.adjusted(-2, -2, 2, 2), key, [option](QPainter *p) {
+                drawCheckMark(p, option->rect, flatColor(FC_DARK_GRAY), Metrics::FlatTickWidth);
+            });
+            painter->restore();
+        }
+        return;
+    default:
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+}
+
+void FlatStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                            const QWidget *widget) const
+{
+    enableRenderHints(painter, FlatHints);
+    switch (element) {
+    case CE_PushButtonLabel:
+        return drawPushButtonLabel(flatLook(), this, option, painter, widget);
+    case CE_MenuBarItem:
+        return drawMenuBarItem(option, painter, widget);
+    default:
+        return CommonStyle::drawControl(element, option, painter, widget);
+    }
+}
+
+// A styled menu bar's item: light grey, white while its menu is open, with the common style's black
+// text and chevron. Ordinary menu bars keep the base style's items entirely.
+void FlatStyle::drawMenuBarItem(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+    if (!item)
+        return;
+    if (!isStyledMenuBar(widget))
+        return QProxyStyle::drawControl(CE_MenuBarItem, option, painter, widget);
+    painter->save();
+    QStyleOptionMenuItem copy(*item);
+    const QStyle::State open = State_Selected | State_Sunken;
+    copy.palette = changedPalette(item->palette, { { QPalette::Window, flatColor((item->state & open) == open ? FC_WHITE : FC_LIGHT_GRAY) },
+                                                   { QPalette::ButtonText, flatColor(FC_BLACK) } });
+    painter->fillRect(item->rect, copy.palette.brush(QPalette::Window));
+    CommonStyle::drawControl(CE_MenuBarItem, &copy, painter, widget);
+    painter->restore();
 }

@@ -1,0 +1,47 @@
+cmake_minimum_required(VERSION 3.16)
+# cmake -P script: every C++ example of the README must be a copy of a
+# compiled example under docs/snippets (indentation aside), so the README
+# cannot show code that no longer builds.
+file(READ "${README}" readme)
+file(GLOB snippet_files "${SNIPPETS}/*.cpp")
+set(snippets "")
+foreach(file IN LISTS snippet_files)
+    file(READ "${file}" text)
+    string(APPEND snippets "\n${text}\n")
+endforeach()
+
+# Indentation does not count: a README block starts at column 0, the same
+# lines in an example sit inside a function.
+function(strip_indentation text result)
+    string(REGEX REPLACE "\n[ \t]+" "\n" text "\n${text}")
+    set(${result} "${text}" PARENT_SCOPE)
+endfunction()
+strip_indentation("${snippets}" all)
+
+set(rest "${readme}")
+set(count 0)
+while(TRUE)
+    string(FIND "${rest}" "```cpp\n" start)
+    if(start EQUAL -1)
+        break()
+    endif()
+    math(EXPR start "${start} + 7")
+    string(SUBSTRING "${rest}" ${start} -1 rest)
+    string(FIND "${rest}" "```" end)
+    if(end EQUAL -1)
+        message(FATAL_ERROR "README.md: a ```cpp block is not closed")
+    endif()
+    string(SUBSTRING "${rest}" 0 ${end} block)
+    string(SUBSTRING "${rest}" ${end} -1 rest)
+    math(EXPR count "${count} + 1")
+    strip_indentation("${block}" wanted)
+    string(FIND "${all}" "${wanted}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "README.md: C++ example ${count} is not a copy of an example under docs/snippets "
+                            "(copy it there, or copy the compiled example back):\n${block}")
+    endif()
+endwhile()
+if(count EQUAL 0)
+    message(FATAL_ERROR "README.md: no ```cpp examples found; has the README's format changed?")
+endif()
+message(STATUS "${count} README examples match the compiled examples")
