@@ -149,7 +149,10 @@ public:
         const bool outline = flags.testFlag(CommonStyle::CS_BUTTON_OUTLINE);
         const QRect r = option->rect;
         CacheKey key("gradient-panel");
-        key << r << top << bottom << line << corners << outline;
+        // The gradient starts at the painter's origin, so the panel's top matters; its left does not.
+        key << r.y() << r.height() << top << bottom << line << corners << outline;
+        // Between the rounded ends every column is the same, whatever the width.
+        const int end = int(Metrics::ButtonCornerDiameter) + 2;
         drawCached(painter, r.adjusted(-1, -1, 1, 1), key, [&](QPainter *p) {
             const QLinearGradient gradient = verticalGradient(r.height(), top, bottom);
             QPen pen = p->pen();
@@ -162,7 +165,7 @@ public:
                 p->drawPath(path);
             else
                 p->fillPath(path, gradient);
-        });
+        }, Slices{ end, end });
     }
     QIcon::State labelIconState(QStyle::State state) const override
     {
