@@ -15,10 +15,13 @@ class FlatLook : public Look
 {
 public:
     // Every step is dark; the current one has a chevron at its right and a line along its bottom.
+    void drawStepFill(QPainter *painter, const Step &step) const override
+    {
+        painter->fillRect(step.option->rect, flatColor(FC_DARK_GRAY));
+    }
     void drawStepBackground(QPainter *painter, const Step &step, QPen &pen) const override
     {
         const QRect r = step.option->rect;
-        painter->fillRect(r, flatColor(FC_DARK_GRAY));
         if (!step.enabled || !step.on)
             return;
         const int half = step.option->fontMetrics.boundingRect(QLatin1Char('X')).height() / 2;

@@ -73,6 +73,7 @@ int designCorners(int design)
 class GradientLook : public Look
 {
 public:
+    void drawStepFill(QPainter *, const Step &) const override {}
     // The step's marker: an arrow pointing at the page of the current step, a separator for the others,
     // light one pixel to the left of dark for depth.
     void drawStepBackground(QPainter *painter, const Step &step, QPen &pen) const override
@@ -148,7 +149,8 @@ public:
         const bool outline = flags.testFlag(CommonStyle::CS_BUTTON_OUTLINE);
         const QRect r = option->rect;
         CacheKey key("gradient-panel");
-        key << r.x() << r.y() << r.height() << top << bottom << line << corners << outline;
+        // The gradient starts at the painter's origin, so the panel's top matters; its left does not.
+        key << r.y() << r.height() << top << bottom << line << corners << outline;
         // Between the rounded ends every column is the same, whatever the width.
         const int end = int(Metrics::ButtonCornerDiameter) + 2;
         drawCached(painter, r.adjusted(-1, -1, 1, 1), key, [&](QPainter *p) {

@@ -16,14 +16,17 @@ using namespace Veltrix;
 
 namespace {
 
-// The menu bar's gradients start at the painter's origin whatever the rectangle's top.
-void fillGradient(QPainter *painter, const QRect &rect, const QColor &top, const QColor &bottom)
+// The menu bar's gradients start at the painter's origin whatever the rectangle's top. An item's is
+// kept in the cache; the bar's empty area is wide and filled directly.
+void fillGradient(QPainter *painter, const QRect &rect, const QColor &top, const QColor &bottom, bool cached)
 {
     CacheKey key("gradient-fill");
-    key << rect.x() << rect.y() << rect.height() << top << bottom;
-    // The same in every column: kept as one, whatever the width.
-    drawCached(painter, rect, key, [&](QPainter *p) { p->fillRect(rect, verticalGradient(rect.height(), top, bottom)); },
-               Slices{ 1, 1 }, true);
+    key << rect << top << bottom;
+    const auto fill = [&](QPainter *p) { p->fillRect(rect, verticalGradient(rect.height(), top, bottom)); };
+    if (cached)
+        drawCached(painter, rect, key, fill, Slices(), true);
+    else
+        fill(painter);
 }
 
 } // namespace
@@ -137,7 +140,7 @@ void GradientStyle::drawControl(ControlElement element, const QStyleOption *opti
         if (!isStyledMenuBar(widget))
             return QProxyStyle::drawControl(element, option, painter, widget);
         painter->save();
-        fillGradient(painter, option->rect, gradientColor(GC_MIDBLUE_2), gradientColor(GC_DARKBLUE));
+        fillGradient(painter, option->rect, gradientColor(GC_MIDBLUE_2), gradientColor(GC_DARKBLUE), false);
         painter->restore();
         return;
     default:
@@ -182,7 +185,7 @@ void GradientStyle::drawMenuBarItem(const QStyleOption *option, QPainter *painte
     const MenuBarItemLook look = gradientMenuBarItem(item->state);
     if (look.changesText)
         copy.palette = changedPalette(item->palette, { { QPalette::ButtonText, gradientColor(look.text) } });
-    fillGradient(painter, r, gradientColor(look.top), gradientColor(look.bottom));
+    fillGradient(painter, r, gradientColor(look.top), gradientColor(look.bottom), true);
     CommonStyle::drawControl(CE_MenuBarItem, &copy, painter, widget);
     const QColor dark = gradientColor(GC_DARKBLUE), lightTop = gradientColor(GC_LIGHTBLUE), lightBottom = gradientColor(GC_MIDBLUE_1);
     CacheKey key("gradient-bar-edge");

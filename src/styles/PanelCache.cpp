@@ -1,8 +1,8 @@
 #include "PanelCache.h"
 
+#include <QHash>
 #include <QPaintEngine>
 #include <QPixmapCache>
-#include <QHash>
 
 #include <algorithm>
 
@@ -12,9 +12,38 @@ namespace {
 
 bool cacheEnabled = true;
 
-QHash<CacheKey, QVector<QPixmapCache::Key>> &cachedPanels()
+// A sliced panel keeps this many of its repeated columns: unscaled blits of a
+// few columns each are far cheaper than stretching one. Each blit costs a few
+// thousand instructions whatever its size, so a sliced button costs more than
+// a whole one; but whole panels are kept per width, which for the gallery's
+// buttons alone would take more than a megabyte.
+constexpr int MiddleColumns = 32;
+// What the looks keep in QPixmapCache at most, counted at one device pixel per
+// logical one (four times as many bytes at 2x); beyond it the panels used
+// least recently make room.
+constexpr qint64 ByteBudget = 512 * 1024;
+
+struct Entry
 {
-    static QHash<CacheKey, QVector<QPixmapCache::Key>> panels;
+    QVector<QPixmapCache::Key> handles; // the whole panel, or its left end, middle and right end
+    // A transparent middle is kept as no pixmap at all. Kept apart from the handles: QPixmapCache
+    // makes a handle invalid when it drops the pixmap.
+    QVector<bool> empty;
+    qint64 bytes = 0;
+    quint64 lastUse = 0;
+    int middleTop = 0; // where a sliced panel's kept middle rows start, in logical pixels
+};
+
+struct Panels
+{
+    QHash<CacheKey, Entry> entries;
+    qint64 bytes = 0;
+    quint64 clock = 0;
+};
+
+Panels &panels()
+{
+    static Panels panels;
     return panels;
 }
 
@@ -38,6 +67,93 @@ bool blitsLikeDrawing(const QPainter *painter)
         && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
+qint64 bytesOf(const QPixmap &pixmap)
+{
+    return qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;
+}
+
+// Bytes as at one device pixel per logical one: the budget is for what is shown, at any ratio.
+qint64 logicalBytes(const QPixmap &pixmap)
+{
+    return qRound64(bytesOf(pixmap) / (pixmap.devicePixelRatio() * pixmap.devicePixelRatio()));
+}
+
+// The rows of `pixmap` with anything in them (an empty range for a transparent pixmap).
+QPair<int, int> usedRows(const QPixmap &pixmap)
+{
+    const QImage image = pixmap.toImage();
+    int first = image.height(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y))) {
+                first = qMin(first, y);
+                last = y;
+                break;
+            }
+        }
+    }
+    return { first, last };
+}
+
+// The pixmaps of `key`, or false when QPixmapCache no longer has all of them.
+bool find(const CacheKey &key, QPixmap *parts, int *middleTop)
+{
+    Panels &all = panels();
+    const auto entry = all.entries.find(key);
+    if (entry == all.entries.end())
+        return false;
+    for (int i = 0; i < entry->handles.size(); ++i) {
+        if (entry->empty.at(i))
+            parts[i] = QPixmap();
+        else if (!QPixmapCache::find(entry->handles.at(i), &parts[i]))
+            return false;
+    }
+    entry->lastUse = ++all.clock;
+    *middleTop = entry->middleTop;
+    return true;
+}
+
+void insert(const CacheKey &key, QPixmap *parts, int count, int middleTop)
+{
+    Panels &all = panels();
+    Entry &entry = all.entries[key];
+    all.bytes -= entry.bytes;
+    entry = Entry();
+    for (int i = 0; i < count; ++i) {
+        entry.handles << (parts[i].isNull() ? QPixmapCache::Key() : QPixmapCache::insert(parts[i]));
+        entry.empty << parts[i].isNull();
+        entry.bytes += logicalBytes(parts[i]);
+    }
+    entry.lastUse = ++all.clock;
+    entry.middleTop = middleTop;
+    all.bytes += entry.bytes;
+    while (all.bytes > ByteBudget && all.entries.size() > 1) {
+        auto oldest = std::min_element(all.entries.begin(), all.entries.end(),
+                                       [](const Entry &a, const Entry &b) { return a.lastUse < b.lastUse; });
+        for (const QPixmapCache::Key &handle : qAsConst(oldest->handles))
+            QPixmapCache::remove(handle);
+        all.bytes -= oldest->bytes;
+        all.entries.erase(oldest);
+    }
+}
+
+// Draws `paint` into a new pixmap of `area`, as it would draw on `painter`.
+QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaque,
+               const std::function<void(QPainter *)> &paint)
+{
+    QPixmap pixmap(area.size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(opaque ? Qt::black : Qt::transparent);
+    QPainter cached(&pixmap);
+    cached.setRenderHints(painter->renderHints());
+    cached.setPen(painter->pen());
+    cached.setBrush(painter->brush());
+    cached.setFont(painter->font());
+    cached.translate(-area.topLeft());
+    paint(&cached);
+    return pixmap;
+}
+
 } // namespace
 
 bool CacheKey::operator==(const CacheKey &other) const
@@ -57,43 +173,33 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
         return paint(painter);
     const int ratio = qRound(painter->deviceTransform().m11());
     const bool sliced = slices.left >= 0 && area.width() > slices.left + slices.right + 1;
+    const int middle = sliced ? qMin(MiddleColumns, area.width() - slices.left - slices.right) : 0;
     const QPen pen = painter->pen();
     CacheKey full = key;
-    full << (sliced ? -1 : area.width()) << slices.left << slices.right << area.height() << ratio
+    full << (sliced ? -middle : area.width()) << slices.left << slices.right << area.height() << ratio
          << int(painter->renderHints()) << pen.color() << int(pen.widthF() * 64) << int(pen.style()) << int(pen.capStyle())
          << int(pen.joinStyle()) << int(pen.isCosmetic()) << int(painter->brush().style()) << painter->brush().color();
-    // Our own keys to QPixmapCache's handles: far cheaper than string keys. A handle whose pixmap
-    // QPixmapCache let go finds nothing, and the panel is drawn and inserted again.
-    const int count = sliced ? 3 : 1;
-    QVector<QPixmapCache::Key> &handles = cachedPanels()[full];
     QPixmap parts[3];
-    bool found = handles.size() == count;
-    for (int i = 0; found && i < count; ++i)
-        found = QPixmapCache::find(handles.at(i), &parts[i]);
-    if (!found) {
-        QPixmap whole(area.size() * ratio);
-        whole.setDevicePixelRatio(ratio);
-        whole.fill(opaque ? Qt::black : Qt::transparent);
-        QPainter cached(&whole);
-        cached.setRenderHints(painter->renderHints());
-        cached.setPen(pen);
-        cached.setBrush(painter->brush());
-        cached.setFont(painter->font());
-        cached.translate(-area.topLeft());
-        paint(&cached);
-        cached.end();
-        parts[0] = whole;
+    int middleTop = 0;
+    if (!find(full, parts, &middleTop)) {
+        parts[0] = render(painter, area, ratio, opaque, paint);
         if (sliced) {
-            const int h = whole.height();
-            parts[0] = whole.copy(0, 0, slices.left * ratio, h);
-            parts[1] = whole.copy(slices.left * ratio, 0, ratio, h);
-            parts[2] = whole.copy(whole.width() - slices.right * ratio, 0, slices.right * ratio, h);
+            const QPixmap whole = parts[0];
+            parts[0] = whole.copy(0, 0, slices.left * ratio, whole.height());
+            parts[1] = whole.copy(slices.left * ratio, 0, middle * ratio, whole.height());
+            parts[2] = whole.copy(whole.width() - slices.right * ratio, 0, slices.right * ratio, whole.height());
+            for (QPixmap &part : parts)
+                part.setDevicePixelRatio(ratio);
+            // Only the rows of the middle with anything in them are kept and drawn (none between a
+            // step's badge and its marker, a line along a current step's bottom), as a whole number of
+            // logical pixels, and where they start is kept with them.
+            const QPair<int, int> rows = usedRows(parts[1]);
+            const int top = rows.first / ratio, bottom = rows.second / ratio;
+            parts[1] = rows.second < 0 ? QPixmap() : parts[1].copy(0, top * ratio, parts[1].width(), (bottom - top + 1) * ratio);
+            parts[1].setDevicePixelRatio(ratio);
+            middleTop = rows.second < 0 ? 0 : top;
         }
-        handles.clear();
-        for (int i = 0; i < count; ++i) {
-            parts[i].setDevicePixelRatio(ratio);
-            handles << QPixmapCache::insert(parts[i]);
-        }
+        insert(full, parts, sliced ? 3 : 1, middleTop);
     }
     // A blit at whole pixels looks the same with or without smoothing, but the raster engine takes
     // its fast path only without it.
@@ -102,9 +208,14 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
         painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter->drawPixmap(area.topLeft(), parts[0]);
     if (sliced) {
-        painter->drawTiledPixmap(QRect(area.left() + slices.left, area.top(), area.width() - slices.left - slices.right,
-                                       area.height()), parts[1]);
-        painter->drawPixmap(QPoint(area.left() + area.width() - slices.right, area.top()), parts[2]);
+        const int end = area.left() + area.width() - slices.right;
+        for (int x = area.left() + slices.left; !parts[1].isNull() && x < end; x += middle) {
+            if (end - x >= middle)
+                painter->drawPixmap(QPoint(x, area.top() + middleTop), parts[1]);
+            else
+                painter->drawPixmap(QPointF(x, area.top() + middleTop), parts[1], QRectF(0, 0, (end - x) * ratio, parts[1].height()));
+        }
+        painter->drawPixmap(QPoint(end, area.top()), parts[2]);
     }
     if (smooth)
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -119,10 +230,10 @@ qint64 Internal::panelCacheBytes()
 {
     qint64 bytes = 0;
     QPixmap pixmap;
-    for (const QVector<QPixmapCache::Key> &keys : qAsConst(cachedPanels())) {
-        for (const QPixmapCache::Key &key : keys) {
-            if (QPixmapCache::find(key, &pixmap))
-                bytes += qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;
+    for (const Entry &entry : qAsConst(panels().entries)) {
+        for (const QPixmapCache::Key &handle : entry.handles) {
+            if (handle.isValid() && QPixmapCache::find(handle, &pixmap))
+                bytes += bytesOf(pixmap);
         }
     }
     return bytes;

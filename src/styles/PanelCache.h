@@ -52,8 +52,8 @@ inline uint qHash(const CacheKey &key, uint seed = 0)
 
 // Parts of a panel: the ends, `left` and `right` logical pixels wide, differ
 // along it; everything between repeats one column (a gradient, a straight
-// edge, a fill). Such a panel is kept as its two ends and one column, the
-// same for every width.
+// edge, a fill). Such a panel is kept as its two ends and a few of the
+// repeated columns, the same for every width.
 struct Slices
 {
     int left = -1; // -1: not sliced

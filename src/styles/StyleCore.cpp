@@ -110,6 +110,7 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
     const int margin = qMax(painter->pen().width(), step.iconSize / 4) + 2;
     const QRect area = r.united(badge).adjusted(-margin, -margin, margin, margin);
     const Slices slices{ badge.right() + margin + 1 - area.left(), Metrics::StepMarkerExtent + 2 * margin };
+    look.drawStepFill(painter, step);
     drawCached(painter, area, key, [&](QPainter *p) {
         QPen pen = p->pen();
         QBrush brush = p->brush();

@@ -85,8 +85,10 @@ class Look
 public:
     virtual ~Look() = default;
 
-    // Navigation steps: the background and marker under the badge, the badge
-    // (which the links join), their pens, and the colours of number and text.
+    // Navigation steps: a plain fill under everything (drawn as it is, never
+    // cached), the marker under the badge, the badge (which the links join),
+    // their pens, and the colours of number and text.
+    virtual void drawStepFill(QPainter *painter, const Step &step) const = 0;
     virtual void drawStepBackground(QPainter *painter, const Step &step, QPen &pen) const = 0;
     virtual QRect stepBadge(const Step &step) const = 0;
     virtual bool linksEndAtBadgeCentre() const = 0;
