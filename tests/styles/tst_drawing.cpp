@@ -49,7 +49,7 @@ CommonStyle::StyleOptions styleFlags(const QString &keys)
 QString optionClass(const QString &element)
 {
     static const QHash<QString, QString> classes{ { "CE_MenuBarItem", "QStyleOptionMenuItem" },
-        { "CE_MenuItem", "QStyleOptionMenuItem" }, { "PE_Frame", "QStyleOptionFrame" }, { "PE_FrameLineEdit", "QStyleOptionFrame" },
+        { "CE_MenuItem", "QStyleOptionMenuItem" }, { "CT_MenuBarItem", "QStyleOptionMenuItem" }, { "PE_Frame", "QStyleOptionFrame" }, { "PE_FrameLineEdit", "QStyleOptionFrame" },
         { "PE_PanelLineEdit", "QStyleOptionFrame" }, { "CC_ComboBox", "QStyleOptionComboBox" }, { "CC_ScrollBar", "QStyleOptionComboBox" } };
     return classes.value(element, "QStyleOptionButton");
 }

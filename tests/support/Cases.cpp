@@ -46,8 +46,14 @@ QVariant valueFor(const QMetaProperty &property, const QString &text)
     case QMetaType::QIcon:
         return colourIcon();
     default:
-        return text; // converted by the property system: numbers, booleans, enumerations and flags by key
+        break;
     }
+    // An enumeration takes a number too, so that a case can give a value outside it.
+    bool number = false;
+    const int value = text.toInt(&number);
+    if (property.isEnumType() && number)
+        return value;
+    return text; // converted by the property system: numbers, booleans, enumerations and flags by key
 }
 
 QNavigationButton *neighbour(const QString &how, QWidget *window)

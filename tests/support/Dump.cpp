@@ -181,14 +181,19 @@ QString Dump::option(const QStyleOption *o)
         + (o->direction == Qt::RightToLeft ? " rtl" : "");
     if (const auto *complex = qstyleoption_cast<const QStyleOptionComplex *>(o))
         text += QString(" sub 0x%1").arg(uint(complex->subControls), 0, 16);
-    // What a button shows: its text, its icon's picture at the icon size (pixels, ratio, colour), its features.
-    if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(o)) {
-        const QPixmap p = button->icon.pixmap(button->iconSize);
-        text += (button->text.isEmpty() ? "" : " text \"" + button->text + '"')
+    // What a button or menu item shows: its text, its icon's picture at the icon size (pixels, ratio,
+    // colour), a button's features.
+    const auto shown = [](const QString &label, const QIcon &icon, const QSize &size) {
+        const QPixmap p = icon.pixmap(size);
+        return (label.isEmpty() ? "" : " text \"" + label + '"')
             + (p.isNull() ? "" : QString(" icon %1x%2@%3 %4").arg(p.width()).arg(p.height()).arg(p.devicePixelRatio())
-                                     .arg(colour(p.toImage().pixelColor(0, 0))))
+                                     .arg(colour(p.toImage().pixelColor(0, 0))));
+    };
+    if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(o))
+        text += shown(button->text, button->icon, button->iconSize)
             + (button->features ? QString(" features 0x%1").arg(int(button->features), 0, 16) : "");
-    }
+    if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(o))
+        text += shown(item->text, item->icon, QSize(16, 16));
     QStringList roles; // those the caller changed on its copy of the application palette
     for (int r = 0; r < QPalette::NColorRoles; ++r) {
         if (role(o->palette, r) != role(QPalette(), r))
