@@ -37,7 +37,12 @@ QStringList makeCatalogues(const QString &dir)
         sources << file.fileName();
         catalogues << QStringLiteral("bench_%1.qm").arg(code);
     }
-    const QString lrelease = QDir(QLibraryInfo::location(QLibraryInfo::BinariesPath)).filePath(QStringLiteral("lrelease"));
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const QString binaries = QLibraryInfo::location(QLibraryInfo::BinariesPath);
+#else
+    const QString binaries = QLibraryInfo::path(QLibraryInfo::BinariesPath);
+#endif
+    const QString lrelease = QDir(binaries).filePath(QStringLiteral("lrelease"));
     QProcess process;
     process.start(lrelease, QStringList{ QStringLiteral("-silent") } + sources);
     if (!process.waitForFinished(120000) || process.exitCode() != 0)
@@ -86,7 +91,7 @@ private slots:
             QBENCHMARK {
                 QTranslator translator;
                 for (const QString &file : qAsConst(m_files))
-                    translator.load(file, m_dir.path(), QString(), QString());
+                    (void)translator.load(file, m_dir.path(), QString(), QString());
             }
         } else if (mode == QLatin1String("rebuild")) {
             QBENCHMARK {

@@ -35,6 +35,8 @@
 
 #include <QIpAdressEdit.h>
 
+#include "FuzzAlphabet.h"
+
 namespace {
 
 QApplication *app = nullptr;
@@ -73,15 +75,14 @@ public:
     // addresses) or raw UTF-8 (anything at all).
     QString text()
     {
-        static const char alphabet[] = "0123456789abcdefABCDEF..::0000g x-";
         const uint8_t head = byte();
         const int length = head & 0x3f;
         QByteArray bytes;
         for (int i = 0; i < length && !atEnd(); ++i) {
             const uint8_t b = byte();
-            bytes += (head & 0x80) ? char(b) : alphabet[b % (sizeof(alphabet) - 1)];
+            bytes += (head & 0x80) ? char(b) : FuzzAlphabet[b % (sizeof(FuzzAlphabet) - 1)];
         }
-        return QString::fromUtf8(bytes);
+        return QString::fromUtf8(bytes.constData(), bytes.size()); // all bytes: Qt 5 would stop at a zero
     }
 
 private:

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Veltrix needs to build, test and run its
-# gallery; only those that are missing. Safe to run again.
-# VELTRIX_WITH_DOCS=1 adds what the API reference needs (target docs),
+# gallery with Qt 5 and with Qt 6; only those that are missing. Safe to run
+# again. VELTRIX_WITH_DOCS=1 adds what the API reference needs (target docs),
 # VELTRIX_WITH_FUZZERS=1 what the fuzzers need.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+    libqt6opengl6-dev
+    python3-pyqt5 python3-pyqt6
     fonts-dejavu-core
 )
+# libqt6opengl6-dev is only a recommendation of qt6-base-dev, but Qt 6's
+# Designer and UI Tools packages cannot be found by CMake without it.
 if [ "${VELTRIX_WITH_DOCS:-0}" = 1 ]; then
     # Doxygen and Graphviz, Qt's Qt Help generator, Qt's own reference (for
     # links to Qt's classes) and python3 for the docs build's scripts.

@@ -82,9 +82,11 @@ int main(int argc, char **argv)
         if ((arg == "--screenshot" || arg == "--widget-shots") && !hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // High-resolution pixmaps (the 2x pictures of the pixmap buttons) reach a
-    // high-DPI screen unscaled only with this attribute.
+    // high-DPI screen unscaled only with this attribute; Qt 6 always does so.
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veltrix-gallery"));
 

@@ -1,13 +1,13 @@
 # The gallery's texts in German and French, plus the library's own
 # catalogues, compiled with lrelease and embedded under :/translations, where
 # the gallery's language menu finds them.
-find_package(Qt5 5.15 REQUIRED COMPONENTS LinguistTools)
+find_package(${VELTRIX_QT} ${VELTRIX_QT_MIN_VERSION} REQUIRED COMPONENTS LinguistTools)
 
 file(GLOB GALLERY_TS CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/translations/gallery_*.ts")
 file(GLOB GALLERY_LIBRARY_TS CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/i18n/translations/veltrix_*.ts")
 set(GALLERY_QM_DIR "${CMAKE_CURRENT_BINARY_DIR}/translations")
 set_source_files_properties(${GALLERY_TS} ${GALLERY_LIBRARY_TS} PROPERTIES OUTPUT_LOCATION "${GALLERY_QM_DIR}")
-qt5_add_translation(GALLERY_QM ${GALLERY_TS} ${GALLERY_LIBRARY_TS})
+qt_add_translation(GALLERY_QM ${GALLERY_TS} ${GALLERY_LIBRARY_TS})
 
 set(GALLERY_QM_ENTRIES "")
 foreach(qm IN LISTS GALLERY_QM)
@@ -23,6 +23,6 @@ ${GALLERY_QM_ENTRIES}    </qresource>
 " @ONLY)
 # Explicit rcc (not AUTORCC): it takes the .qm files as dependencies, so they
 # are compiled before they are embedded.
-qt5_add_resources(GALLERY_QM_RCC "${CMAKE_CURRENT_BINARY_DIR}/gallery_translations.qrc")
+qt_add_resources(GALLERY_QM_RCC "${CMAKE_CURRENT_BINARY_DIR}/gallery_translations.qrc")
 set_source_files_properties(${GALLERY_QM_RCC} PROPERTIES SKIP_AUTOGEN ON)
 target_sources(veltrix-gallery-window PRIVATE ${GALLERY_QM_RCC})

@@ -124,7 +124,11 @@ QSharedPointer<QTranslator> QInternationalizationHelper::appTranslator() const
 
 QSharedPointer<QTranslator> QInternationalizationHelper::qtTranslator() const
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     return loadTranslator(QStringLiteral("qt"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+#else
+    return loadTranslator(QStringLiteral("qt"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+#endif
 }
 
 QSharedPointer<QTranslator> QInternationalizationHelper::loadTranslator(const QString &stem,
@@ -227,7 +231,8 @@ void QInternationalizationHelper::updateLanguageMap() const
             code.remove(0, prefixAt + m_prefix.size());
         code.chop(suffixLength);
 
-        translator.load(file, m_directory, QString(), QString());
+        // A file that does not load leaves the translator empty: no name.
+        (void)translator.load(file, m_directory, QString(), QString());
         QString name = translator.translate(context.constData(), LanguageNameSource, nullptr, -1);
         if (name.isEmpty())
             name = QStringLiteral("No translation (%1)").arg(code);

@@ -1,6 +1,6 @@
 # The library's own texts (the header's defaults) in German and French,
 # compiled with lrelease at build time and installed beside the library.
-find_package(Qt5 5.15 REQUIRED COMPONENTS LinguistTools)
+find_package(${VELTRIX_QT} ${VELTRIX_QT_MIN_VERSION} REQUIRED COMPONENTS LinguistTools)
 
 set(VELTRIX_TS_FILES
     "${CMAKE_CURRENT_SOURCE_DIR}/i18n/translations/veltrix_de.ts"
@@ -10,9 +10,9 @@ set(VELTRIX_TS_FILES
 set(VELTRIX_TRANSLATIONS_BUILD_DIR "${PROJECT_BINARY_DIR}/translations"
     CACHE INTERNAL "Where the library's compiled translations are put in the build tree")
 set_source_files_properties(${VELTRIX_TS_FILES} PROPERTIES OUTPUT_LOCATION "${VELTRIX_TRANSLATIONS_BUILD_DIR}")
-# qt5_add_translation appends to its output variable: start from an empty one.
+# qt_add_translation appends to its output variable: start from an empty one.
 set(VELTRIX_LIBRARY_QM "")
-qt5_add_translation(VELTRIX_LIBRARY_QM ${VELTRIX_TS_FILES})
+qt_add_translation(VELTRIX_LIBRARY_QM ${VELTRIX_TS_FILES})
 
 add_custom_target(VeltrixTranslations ALL DEPENDS ${VELTRIX_LIBRARY_QM})
 add_dependencies(Veltrix VeltrixTranslations)

@@ -314,11 +314,11 @@ int keptLength(const QString &rest, const QString &elided)
 {
     if (elided == rest)
         return -1;
-    QStringRef kept;
+    QStringView kept;
     if (elided.endsWith(QChar(Ellipsis)))
-        kept = elided.leftRef(elided.size() - 1);
+        kept = QStringView(elided).left(elided.size() - 1);
     else if (elided.endsWith(QLatin1String("...")))
-        kept = elided.leftRef(elided.size() - 3);
+        kept = QStringView(elided).left(elided.size() - 3);
     else
         return -1;
     if (rest.startsWith(kept))

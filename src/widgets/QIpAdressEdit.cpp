@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "GlobalStrut.h"
 #include "QIpAdressValidator.h"
 
 QIpAdressEdit::QIpAdressEdit(QWidget *parent, IpType ipType)
@@ -190,7 +191,7 @@ void QIpAdressEdit::initStyleOption(QStyleOptionFrame *option) const
 QSize QIpAdressEdit::sizeHint() const
 {
     return style()->sizeFromContents(QStyle::CT_LineEdit, nullptr,
-                                     minimumSizeHint().expandedTo(QApplication::globalStrut()), this);
+                                     Veltrix::expandedToGlobalStrut(minimumSizeHint()), this);
 }
 
 void QIpAdressEdit::paintEvent(QPaintEvent *)

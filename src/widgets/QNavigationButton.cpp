@@ -4,6 +4,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "GlobalStrut.h"
+
 QNavigationButton::QNavigationButton(int id, const QIcon &icon, const QString &text, QWidget *parent)
     : QNavigationButton(id, parent)
 {
@@ -104,6 +106,6 @@ QSize QNavigationButton::sizeHint() const
     if (!text().isEmpty() || h == 0)
         h = qMax(h, textSize.height());
     option.rect.setSize(QSize(w, h));
-    return style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(w, h), this)
-        .expandedTo(QApplication::globalStrut());
+    return Veltrix::expandedToGlobalStrut(
+        style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(w, h), this));
 }

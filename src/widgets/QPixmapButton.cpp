@@ -5,6 +5,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "GlobalStrut.h"
+
 namespace {
 
 // The size the pixmap covers on screen. For an ordinary pixmap this is its
@@ -72,8 +74,7 @@ QSize QPixmapButton::minimumSizeHint() const
     const QSize contents = logicalSize(m_pixmap) + QSize(4, 0);
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, this)
-        .expandedTo(QApplication::globalStrut());
+    return Veltrix::expandedToGlobalStrut(style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, this));
 }
 
 QSize QPixmapButton::sizeHint() const

@@ -26,7 +26,11 @@ QPalette paletteForLook(const QPalette &palette, int look)
         const QBrush window = copy.brush(QPalette::Active, QPalette::Window);
         copy.setBrush(QPalette::Active, QPalette::Window, QBrush(Qt::NoBrush));
         copy.setBrush(QPalette::Active, QPalette::Window, window);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         copy.resolve(palette.resolve());
+#else
+        copy.setResolveMask(palette.resolveMask());
+#endif
         it = copies.insert(key, copy);
     }
     // The key ignores the current colour group; it is the caller's.

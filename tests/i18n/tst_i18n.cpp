@@ -124,7 +124,11 @@ private slots:
         m_helper->setPrefix(stem.right(1));
         m_helper->setLanguage(language);
         const QStringList languages = m_helper->supportedLanguages();
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         const QString searched = qt ? QLibraryInfo::location(QLibraryInfo::TranslationsPath) : m_dir->path();
+#else
+        const QString searched = qt ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : m_dir->path();
+#endif
         const auto build = [&] { return qt ? m_helper->qtTranslator() : m_helper->appTranslator(); };
         if (loads) {
             QCOMPARE(build()->filePath(), searched + '/' + file);

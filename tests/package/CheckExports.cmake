@@ -9,7 +9,7 @@ string(REPLACE "\n" ";" lines "${symbols}")
 set(strays "")
 set(count 0)
 foreach(line IN LISTS lines)
-    if(line STREQUAL "" OR line MATCHES " A VELTRIX_")
+    if(line STREQUAL "" OR line MATCHES " A VELTRIX6?_") # the version node: VELTRIX_1, VELTRIX6_1
         continue()
     endif()
     math(EXPR count "${count} + 1")

@@ -19,7 +19,7 @@ unset(ENV{LD_LIBRARY_PATH})
 execute_process(
     COMMAND "${PROBE}" -style VeltrixFlat "${FORM}" okButton.buttonType okButton.buttonOptions ipEdit.ipAdress slide.title
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-file(GLOB library "${prefix}/${LIB_DIR}/libVeltrix.so.*.*.*")
+file(GLOB library "${prefix}/${LIB_DIR}/lib${LIB_NAME}.so.*.*.*")
 get_filename_component(library "${library}" REALPATH)
 foreach(line "style FlatStyle" "painted yes" "property okButton.buttonType GRADIENT_BLUE"
              "property okButton.buttonOptions BO_ICON_LEFT_ALIGNED" "property ipEdit.ipAdress 192.168.1.10"

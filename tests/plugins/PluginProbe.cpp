@@ -6,7 +6,7 @@
 // Prints "style <class>", paints stock widgets under that style ("painted
 // yes"), loads the form through QUiLoader and prints "property
 // <object.property> <value>" for each further argument. Last come "library
-// <path>" lines for the libVeltrix mappings in the process. Qt's messages go
+// <path>" lines for the libVeltrix (or libVeltrix6) mappings in the process. Qt's messages go
 // to stderr.
 #include <QApplication>
 #include <QCheckBox>
@@ -52,7 +52,7 @@ int main(int argc, char **argv)
     QFile maps(QStringLiteral("/proc/self/maps"));
     maps.open(QIODevice::ReadOnly);
     for (const QByteArray &line : maps.readAll().split('\n')) {
-        if (line.contains("/libVeltrix.so"))
+        if (line.contains("/libVeltrix.so") || line.contains("/libVeltrix6.so"))
             out << "library " << line.mid(line.lastIndexOf(' ') + 1) << '\n';
     }
     return 0;

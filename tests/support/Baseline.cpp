@@ -1,6 +1,8 @@
 #include "Baseline.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <vector>
@@ -35,10 +37,30 @@ QStringList diff(const QStringList &expected, const QStringList &actual)
 
 } // namespace
 
-Baseline::Baseline(const QString &path)
+Baseline::Baseline(const QString &path, Majors majors)
     : m_path(path)
 {
-    QFile file(path);
+    read();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    if (majors == PerQtMajor) {
+        const QStringList order = m_order, preamble = m_preamble;
+        m_path = QFileInfo(path).dir().filePath("qt6/" + QFileInfo(path).fileName());
+        read();
+        m_order = order; // the cases stay those of the shared file
+        if (m_preamble.isEmpty())
+            m_preamble = preamble;
+    }
+#else
+    Q_UNUSED(majors);
+#endif
+}
+
+void Baseline::read()
+{
+    m_preamble.clear();
+    m_order.clear();
+    m_expected.clear();
+    QFile file(m_path);
     QString current;
     for (const QString &line : file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList()) {
         if (line.startsWith(Header)) {
@@ -77,6 +99,7 @@ bool Baseline::finish(const QStringList &order)
 {
     if (updating()) {
         QFile file(m_path);
+        QDir().mkpath(QFileInfo(m_path).path());
         QString text = m_preamble.isEmpty() ? QString() : m_preamble.join('\n') + "\n\n";
         for (const QString &name : order) { // a case that did not run this time (a partial run) keeps its block
             text += Header + name + '\n';

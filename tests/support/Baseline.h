@@ -13,10 +13,17 @@
 // cases produce, in case order, so regenerating twice gives the same file.
 // Change a baseline only together with the code change that explains it,
 // and read the diff.
+//
+// Text metrics are Qt's own: Qt 6 keeps ascents and descents in fractions
+// of a pixel where Qt 5 rounds them up, so heights that follow from a font
+// and the baselines of text lines differ by up to a pixel. A file holding
+// such values is PerQtMajor: the Qt 6 build compares with, and rewrites,
+// qt6/<name> beside it, for the cases that the file itself lists.
 class Baseline
 {
 public:
-    explicit Baseline(const QString &path);
+    enum Majors { SharedByQtMajors, PerQtMajor };
+    explicit Baseline(const QString &path, Majors majors = SharedByQtMajors);
 
     // The case names of the file, in its order.
     QStringList cases() const { return m_order; }
@@ -31,6 +38,8 @@ public:
     static bool updating();
 
 private:
+    void read();
+
     QString m_path;
     QStringList m_preamble; // lines before the first case, kept as they are
     QStringList m_order;

@@ -128,6 +128,18 @@ QString Dump::pen(const QPen &p)
     return brush(p.brush()) + ' ' + number(p.widthF()) + (p.style() == Qt::SolidLine ? "" : ' ' + name(p.style()));
 }
 
+QString Dump::font(const QFont &f)
+{
+    int weight = f.weight();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Thin, ExtraLight, Light, Normal, Medium, DemiBold, Bold, ExtraBold, Black
+    static const int qt5Weights[] = { 0, 12, 25, 50, 57, 63, 75, 81, 87 };
+    if (weight % 100 == 0 && weight >= 100 && weight <= 900)
+        weight = qt5Weights[weight / 100 - 1];
+#endif
+    return QString("%1pt w%2%3").arg(number(f.pointSizeF())).arg(weight).arg(f.italic() ? " italic" : "");
+}
+
 QString Dump::hints(QPainter::RenderHints hints)
 {
     const QStringList names{ hints & QPainter::Antialiasing ? "aa" : "", hints & QPainter::TextAntialiasing ? "text" : "",
@@ -249,7 +261,7 @@ QStringList Dump::widgetState(const QWidget *top)
         const QString path = w == top ? widget(w)
             : (w->objectName().isEmpty() ? widget(w) : w->objectName()) + '#' + QString::number(widgets.indexOf(w));
         const auto add = [&](const QString &property, const QString &value) { entries << path + ' ' + property + '\t' + value; };
-        add("font", QString("%1pt w%2%3").arg(w->font().pointSize()).arg(w->font().weight()).arg(w->font().italic() ? " italic" : ""));
+        add("font", font(w->font()));
         for (int r = 0; r < QPalette::NColorRoles; ++r)
             add(name(QPalette::ColorRole(r)), role(w->palette(), r));
         add("hover", QString::number(w->testAttribute(Qt::WA_Hover)));

@@ -30,6 +30,9 @@ QString number(qreal value);
 QString rect(const QRectF &rect);
 QString brush(const QBrush &brush);
 QString pen(const QPen &pen);
+// "9pt w50 italic": the weight on Qt 5's scale (Normal 50, Bold 75) in
+// either build; Qt 6 counts weights from 100 to 900.
+QString font(const QFont &font);
 // "aa+text+smooth" for antialiasing, text antialiasing and smooth pixmaps.
 QString hints(QPainter::RenderHints hints);
 

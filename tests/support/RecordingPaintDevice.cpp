@@ -106,8 +106,7 @@ private:
     {
         line += use == Picture ? "" : " | pen " + Dump::pen(m_pen);
         line += use == Fill ? " | brush " + Dump::brush(m_brush) : "";
-        line += use == Text ? QString(" | font %1pt w%2%3").arg(Dump::number(font.pointSizeF())).arg(font.weight())
-                                  .arg(font.italic() ? " italic" : "") : "";
+        line += use == Text ? " | font " + Dump::font(font) : "";
         line += " | " + Dump::hints(m_hints);
         const QTransform &t = m_transform;
         if (t.type() == QTransform::TxTranslate)

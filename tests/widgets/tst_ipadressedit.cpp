@@ -5,12 +5,9 @@
 
 #include <QIpAdressEdit.h>
 
-using States = QList<QValidator::State>;
-
 namespace {
 
 const auto v4 = QIpAdressEdit::IPv4, v6 = QIpAdressEdit::IPv6;
-const auto A = QValidator::Acceptable, I = QValidator::Intermediate, X = QValidator::Invalid;
 
 QList<QLineEdit *> fields(const QIpAdressEdit &edit)
 {
@@ -26,20 +23,6 @@ QStringList shown(const QIpAdressEdit &edit)
     return result;
 }
 
-// Every state the validator reported while it checked the inputs one after another.
-States reported(const QValidator *validator, const QStringList &inputs)
-{
-    QSignalSpy spy(validator, SIGNAL(validationStateChanged(QValidator::State)));
-    for (QString input : inputs) {
-        int pos = input.size();
-        validator->validate(input, pos);
-    }
-    States states;
-    for (const QList<QVariant> &arguments : qAsConst(spy))
-        states << arguments.at(0).value<QValidator::State>();
-    return states;
-}
-
 } // namespace
 
 class TestIpAdressEdit : public QObject
@@ -47,40 +30,6 @@ class TestIpAdressEdit : public QObject
     Q_OBJECT
 
 private slots:
-    void validator_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QValidator::State>("ipv4");
-        QTest::addColumn<QValidator::State>("ipv6");
-        QTest::newRow("empty") << QString() << I << A;
-        for (const char *number : {"0", "7", "42", "199", "255"})
-            QTest::newRow(number) << number << A << A;
-        for (const char *text : {"01", "00", "256", "300", "fe80", "DB8"})
-            QTest::newRow(text) << text << X << A;
-        QTest::newRow("12345") << "12345" << X << X;
-        QTest::newRow("g") << "g" << X << X;
-    }
-
-    // Checking the same text twice reports its state once, the first time.
-    void validator()
-    {
-        QFETCH(QString, input);
-        QFETCH(QValidator::State, ipv4);
-        QFETCH(QValidator::State, ipv6);
-        QIpAdressEdit edit4(nullptr, v4), edit6(nullptr, v6);
-        QCOMPARE(reported(fields(edit4).at(0)->validator(), {input, input}), States{ipv4});
-        QCOMPARE(reported(fields(edit6).at(0)->validator(), {input, input}), States{ipv6});
-    }
-
-    // Typing 2, 25, 255 is reported once; an emptied IPv6 group stays acceptable.
-    void validatorReportsChanges()
-    {
-        QIpAdressEdit edit4(nullptr, v4), edit6(nullptr, v6);
-        const QStringList inputs{"2", "25", "255", "", "", "1", "1999", "199", "01", "12345", "fe80"};
-        QCOMPARE(reported(fields(edit4).at(2)->validator(), inputs), (States{A, I, A, X, A, X}));
-        QCOMPARE(reported(fields(edit6).at(2)->validator(), inputs), (States{A, X, A}));
-    }
-
     void keysAndFocus_data()
     {
         QTest::addColumn<QStringList>("start"); // 4 fields: IPv4, 8: IPv6

@@ -163,7 +163,7 @@ class TestWidgetBaselines : public QObject
 {
     Q_OBJECT
 
-    Baseline m_baseline{ VELTRIX_BASELINE_DIR "/widgets.txt" };
+    Baseline m_baseline{ VELTRIX_BASELINE_DIR "/widgets.txt", Baseline::PerQtMajor }; // sizes follow font heights
     QMap<QString, std::function<QStringList()>> m_code = codeCases();
     QStringList m_order; // the file's cases, then cases of the code it lacks
 
@@ -205,8 +205,12 @@ int main(int argc, char *argv[])
     // Two device pixels per logical one: a pixmap button shows how a high-resolution pixmap reaches the
     // screen; logical sizes stay as at 1x.
     qputenv("QT_SCALE_FACTOR", "2");
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); // as a high-DPI application sets it
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); // as a high-DPI application sets it; always on in Qt 6
+#endif
     QApplication app(argc, argv);
+    // The offscreen platform starts programs in 12 points under Qt 5 and in 9 under Qt 6.
+    QApplication::setFont(QFont(QApplication::font().family(), 12));
     TestWidgetBaselines test;
     return QTest::qExec(&test, argc, argv);
 }
