@@ -17,7 +17,7 @@ public:
     // Every step is dark; the current one has a chevron at its right and a line along its bottom.
     void drawStepFill(QPainter *painter, const Step &step) const override
     {
-        painter->fillRect(step.option->rect, flatColor(FC_DARK_GRAY));
+        fillRect(painter, step.option->rect, flatColor(FC_DARK_GRAY));
     }
     void drawStepBackground(QPainter *painter, const Step &step, QPen &pen) const override
     {
@@ -51,7 +51,7 @@ public:
         painter->setPen(pen);
         painter->setBrush(brush);
         if (step.on) {
-            painter->fillRect(badge, flatColor(FC_WHITE));
+            fillRect(painter, badge, flatColor(FC_WHITE));
         } else {
             const int left = badge.left() + 1, top = badge.top() + 1, right = badge.right(), bottom = badge.bottom();
             const QLine outline[] = { QLine(left, top, right, top), QLine(right, top, right, bottom),
@@ -81,7 +81,7 @@ public:
         brush.setStyle(Qt::SolidPattern);
         brush.setColor(flatColor(blue ? FC_BLUE : FC_LIGHT_GRAY));
         painter->setBrush(brush);
-        painter->fillRect(option->rect, brush);
+        fillRect(painter, option->rect, brush);
     }
     // The flat look shows the same picture for checked and unchecked buttons.
     QIcon::State labelIconState(QStyle::State) const override { return QIcon::Off; }

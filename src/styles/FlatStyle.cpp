@@ -165,7 +165,7 @@ void FlatStyle::drawMenuBarItem(const QStyleOption *option, QPainter *painter, c
     const QStyle::State open = State_Selected | State_Sunken;
     copy.palette = changedPalette(item->palette, { { QPalette::Window, flatColor((item->state & open) == open ? FC_WHITE : FC_LIGHT_GRAY) },
                                                    { QPalette::ButtonText, flatColor(FC_BLACK) } });
-    painter->fillRect(item->rect, copy.palette.brush(QPalette::Window));
+    fillRect(painter, item->rect, copy.palette.brush(QPalette::Window));
     CommonStyle::drawControl(CE_MenuBarItem, &copy, painter, widget);
     painter->restore();
 }

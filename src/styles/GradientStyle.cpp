@@ -22,7 +22,7 @@ void fillGradient(QPainter *painter, const QRect &rect, const QColor &top, const
 {
     CacheKey key("gradient-fill");
     key << rect << top << bottom;
-    const auto fill = [&](QPainter *p) { p->fillRect(rect, verticalGradient(rect.height(), top, bottom)); };
+    const auto fill = [&](QPainter *p) { fillRect(p, rect, verticalGradient(rect.height(), top, bottom)); };
     if (cached)
         drawCached(painter, rect, key, fill, Slices(), true);
     else

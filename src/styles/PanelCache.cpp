@@ -52,18 +52,10 @@ bool isWhole(qreal value)
     return qFuzzyIsNull(value - qRound(value));
 }
 
-// Where a blit is pixel for pixel what drawing directly gives: the painter moved by whole logical pixels
-// on a device of a whole device pixel ratio, nothing blended differently.
+// Where a blit is pixel for pixel what drawing directly gives: on whole pixels, nothing blended differently.
 bool blitsLikeDrawing(const QPainter *painter)
 {
-    const QPaintEngine *engine = painter->paintEngine();
-    const QTransform &world = painter->transform();
-    // With a world transform that only moves, the device transform's scale is the device pixel ratio
-    // of the device actually painted on (a widget may be rendered into an image of another ratio).
-    const QTransform &device = painter->deviceTransform();
-    return cacheEnabled && engine && engine->type() == QPaintEngine::Raster && world.type() <= QTransform::TxTranslate
-        && isWhole(world.dx()) && isWhole(world.dy()) && device.type() <= QTransform::TxScale && device.m11() == device.m22()
-        && isWhole(device.m11()) && device.m11() >= 1 && qFuzzyCompare(painter->opacity(), 1.0)
+    return cacheEnabled && onWholePixels(painter) && qFuzzyCompare(painter->opacity(), 1.0)
         && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
@@ -155,6 +147,27 @@ QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaqu
 }
 
 } // namespace
+
+bool onWholePixels(const QPainter *painter)
+{
+    const QPaintEngine *engine = painter->paintEngine();
+    const QTransform &world = painter->transform();
+    // With a world transform that only moves, the device transform's scale is the device pixel ratio
+    // of the device actually painted on (a widget may be rendered into an image of another ratio).
+    const QTransform &device = painter->deviceTransform();
+    return engine && engine->type() == QPaintEngine::Raster && world.type() <= QTransform::TxTranslate
+        && isWhole(world.dx()) && isWhole(world.dy()) && device.type() <= QTransform::TxScale && device.m11() == device.m22()
+        && isWhole(device.m11()) && device.m11() >= 1;
+}
+
+void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush)
+{
+    if (!cacheEnabled || !painter->testRenderHint(QPainter::Antialiasing) || !onWholePixels(painter))
+        return painter->fillRect(rect, brush);
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->fillRect(rect, brush);
+    painter->setRenderHint(QPainter::Antialiasing, true);
+}
 
 bool CacheKey::operator==(const CacheKey &other) const
 {

@@ -60,6 +60,14 @@ struct Slices
     int right = -1;
 };
 
+// Whether `painter` draws on whole device pixels of a raster image: moved by whole logical pixels,
+// at a whole device pixel ratio.
+bool onWholePixels(const QPainter *painter);
+
+// painter->fillRect(rect, brush). On whole pixels antialiasing changes none of a rectangle's pixels,
+// but the raster engine's antialiased fill costs about six times the plain one, so it is off there.
+void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush);
+
 // Draws `paint` (which draws on the painter it is given, in the painter's
 // coordinates, within `area`) through the cache when `painter` allows it,
 // directly otherwise. Through the cache, `paint` draws on a pixmap's painter
@@ -71,8 +79,9 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
                 Slices slices = Slices(), bool opaque = false);
 
 namespace Internal {
-// For tests: switch the cache off (everything drawn directly) and read how
-// many bytes of the look's pixmaps QPixmapCache holds now.
+// For tests: switch the cache and fillRect()'s shortcut off (everything drawn
+// directly, as on any other device) and read how many bytes of the look's
+// pixmaps QPixmapCache holds now.
 void setPanelCacheEnabled(bool enabled);
 qint64 panelCacheBytes();
 } // namespace Internal
