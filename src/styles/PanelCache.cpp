@@ -129,6 +129,24 @@ void insert(const CacheKey &key, QPixmap *parts, int count, int middleTop)
     }
 }
 
+// Cuts the whole panel in parts[0] into its left end, `middle` columns of its middle and its right
+// end. Only the rows of the middle with anything in them are kept and drawn (none between a step's
+// badge and its marker, a line along a current step's bottom), as a whole number of logical pixels;
+// returns where they start.
+int slice(QPixmap *parts, Slices slices, int middle, int ratio)
+{
+    const QPixmap whole = parts[0];
+    parts[0] = whole.copy(0, 0, slices.left * ratio, whole.height());
+    parts[1] = whole.copy(slices.left * ratio, 0, middle * ratio, whole.height());
+    parts[2] = whole.copy(whole.width() - slices.right * ratio, 0, slices.right * ratio, whole.height());
+    const QPair<int, int> rows = usedRows(parts[1]);
+    const int top = rows.first / ratio, bottom = rows.second / ratio;
+    parts[1] = rows.second < 0 ? QPixmap() : parts[1].copy(0, top * ratio, parts[1].width(), (bottom - top + 1) * ratio);
+    for (int i = 0; i < 3; ++i)
+        parts[i].setDevicePixelRatio(ratio);
+    return rows.second < 0 ? 0 : top;
+}
+
 // Draws `paint` into a new pixmap of `area`, as it would draw on `painter`.
 QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaque,
                const std::function<void(QPainter *)> &paint)
@@ -196,22 +214,8 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
     int middleTop = 0;
     if (!find(full, parts, &middleTop)) {
         parts[0] = render(painter, area, ratio, opaque, paint);
-        if (sliced) {
-            const QPixmap whole = parts[0];
-            parts[0] = whole.copy(0, 0, slices.left * ratio, whole.height());
-            parts[1] = whole.copy(slices.left * ratio, 0, middle * ratio, whole.height());
-            parts[2] = whole.copy(whole.width() - slices.right * ratio, 0, slices.right * ratio, whole.height());
-            for (QPixmap &part : parts)
-                part.setDevicePixelRatio(ratio);
-            // Only the rows of the middle with anything in them are kept and drawn (none between a
-            // step's badge and its marker, a line along a current step's bottom), as a whole number of
-            // logical pixels, and where they start is kept with them.
-            const QPair<int, int> rows = usedRows(parts[1]);
-            const int top = rows.first / ratio, bottom = rows.second / ratio;
-            parts[1] = rows.second < 0 ? QPixmap() : parts[1].copy(0, top * ratio, parts[1].width(), (bottom - top + 1) * ratio);
-            parts[1].setDevicePixelRatio(ratio);
-            middleTop = rows.second < 0 ? 0 : top;
-        }
+        if (sliced)
+            middleTop = slice(parts, slices, middle, ratio);
         insert(full, parts, sliced ? 3 : 1, middleTop);
     }
     // A blit at whole pixels looks the same with or without smoothing, but the raster engine takes
