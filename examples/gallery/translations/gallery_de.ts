@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Styled buttons</source>
-        <translation>Gestaltete Schaltflächen</translation>
+        <translation>Stilschaltflächen</translation>
     </message>
     <message>
         <source>Combo boxes in every type</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Button details</source>
-        <translation>Schaltflächen im Detail</translation>
+        <translation>Knöpfe im Detail</translation>
     </message>
     <message>
         <source>Combo boxes in every type and row shape, rows of buttons with icons, buttons with menus and toggles.</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>Elided labels</source>
-        <translation>Gekürzte Beschriftungen</translation>
+        <translation>Gekürzte Texte</translation>
     </message>
     <message>
         <source>Drag the splitter handles. Each label wraps its text over the lines that fit and ends the last visible line with an ellipsis when text is left over.</source>
