@@ -23,7 +23,7 @@ class QStyleOptionButton;
 //! screen. On a high-DPI screen Qt 5 hands the style the full-resolution
 //! pixmap only when the application sets Qt::AA_UseHighDpiPixmaps before the
 //! QApplication is made; without it the picture is drawn from a 1x copy, at
-//! the same size but softer.
+//! the same size but softer. Qt 6 always hands over the full resolution.
 //!
 //! \looks{pixmapbutton}
 class VELTRIX_EXPORT QPixmapButton : public QAbstractButton
