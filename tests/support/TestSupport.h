@@ -200,9 +200,9 @@ public:
     // The case names of the file, in its order.
     QStringList cases() const { return m_order; }
 
-    // Compares (or, when updating, records) one case. Returns false and
-    // reports through QTest on a mismatch.
-    bool check(const QString &name, const QStringList &lines);
+    // Compares (or, when updating, records) one case; a mismatch fails the
+    // running test function with the case name and a line diff.
+    void check(const QString &name, const QStringList &lines);
     // After every case, when updating: writes the file with `order`'s cases.
     // (Elsewhere a case the file holds but no test runs fails in check(), as
     // every test runs the file's cases.)
