@@ -10,75 +10,16 @@
 //    flat look's own elements);
 //  - the pen of the common style's menu-bar item, which keeps the colour of
 //    the item's ButtonText after its chevron.
-#include <QtTest>
-#include <QtWidgets>
-
-#include <CommonStyle.h>
-#include <FlatStyle.h>
-#include <GradientStyle.h>
-#include <QElidedLabel.h>
-#include <QFrameDescriptionLabel.h>
-#include <QFrameHeaderLabel.h>
-#include <QIpAdressEdit.h>
-#include <QNavigationButton.h>
-#include <QNavigationButtonGroup.h>
-#include <QPixmapButton.h>
-#include <QSlideMaster.h>
-#include <QStyledComboBox.h>
-#include <QStyledGroupBox.h>
-#include <QStyledHeader.h>
-#include <QStyledMenuBar.h>
-#include <QStyledPushButton.h>
-
-#include <memory>
-#include <vector>
-
-#include "Dump.h"
+#include "TestSupport.h"
 
 namespace {
 
 using S = QStyle;
-using Options = std::vector<std::shared_ptr<QStyleOption>>; // deleted as made: QStyleOption has no virtual destructor
-
-QStringList messages;
-
-void collect(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && !message.contains("propagateSizeHints")) // the offscreen platform's remark on windows
-        messages << message;
-}
-
-// One option of each class, resting, then in a busy right-to-left state.
-template <typename... T>
-Options optionsOf()
-{
-    Options options;
-    for (const bool busy : { false, true }) {
-        (options.push_back(std::make_shared<T>()), ...);
-        for (std::size_t i = options.size() - sizeof...(T); i < options.size(); ++i) {
-            QStyleOption *o = options[i].get();
-            o->rect = QRect(2, 3, 60, 30);
-            o->state = busy ? S::State_Enabled | S::State_On | S::State_Sunken | S::State_MouseOver | S::State_HasFocus
-                    | S::State_Selected : S::State_None;
-            o->direction = busy ? Qt::RightToLeft : Qt::LeftToRight;
-            if (auto *button = qstyleoption_cast<QStyleOptionButton *>(o); button && busy) {
-                button->text = "&Go";
-                button->icon = QIcon(QPixmap(8, 8));
-                button->features = QStyleOptionButton::HasMenu;
-            }
-            if (auto *item = qstyleoption_cast<QStyleOptionMenuItem *>(o); item && busy) {
-                item->text = "&File";
-                item->icon = QIcon(QPixmap(8, 8));
-            }
-        }
-    }
-    return options;
-}
 
 // The painter state that a style must leave as it found it, entry by entry.
 QStringList stateOf(const QPainter &p)
 {
-    return { "pen " + Dump::pen(p.pen()), "brush " + Dump::brush(p.brush()), "brush origin " + Dump::rect(QRectF(p.brushOrigin(), QSizeF())),
+    return { "pen " + Dump::pen(p.pen()), "brush " + Dump::brush(p.brush()), "brush origin " + Dump::points({ p.brushOrigin() }),
              "font " + p.font().toString(), "background " + Dump::brush(p.background()), "background mode " + QString::number(p.backgroundMode()),
              "transform " + Dump::rect(p.transform().mapRect(QRectF(0, 0, 1, 1))), "opacity " + Dump::number(p.opacity()),
              "composition mode " + QString::number(p.compositionMode()), "clipping " + QString::number(p.hasClipping()),
@@ -89,14 +30,10 @@ QStringList stateOf(const QPainter &p)
 QStyle *makeStyle(int index)
 {
     switch (index) {
-    case 0:
-        return new CommonStyle;
-    case 1:
-        return new GradientStyle;
-    case 2:
-        return new FlatStyle;
-    default:
-        return QStyleFactory::create("Fusion");
+    case 0: return new CommonStyle;
+    case 1: return new GradientStyle;
+    case 2: return new FlatStyle;
+    default: return QStyleFactory::create("Fusion");
     }
 }
 
@@ -120,43 +57,32 @@ class TestCrawl : public QObject
 
     QWidget m_window;
     QWidgetList m_widgets{ nullptr };
-    Options m_options = optionsOf<QStyleOption, QStyleOptionButton, QStyleOptionMenuItem, QStyleOptionFrame,
-        QStyleOptionTab, QStyleOptionHeader, QStyleOptionProgressBar, QStyleOptionViewItem, QStyleOptionToolBox,
-        QStyleOptionDockWidget, QStyleOptionTabWidgetFrame, QStyleOptionRubberBand, QStyleOptionFocusRect,
-        QStyleOptionComplex, QStyleOptionComboBox, QStyleOptionSlider, QStyleOptionSpinBox, QStyleOptionToolButton,
-        QStyleOptionTitleBar, QStyleOptionGroupBox, QStyleOptionSizeGrip>();
+    const QStringList *m_messages = nullptr; // from initTestCase on, when QtTest has installed its own handler
+    std::vector<std::shared_ptr<QStyleOption>> m_options{ nullptr };
 
 private slots:
-    // The library's widgets, and a few of Qt's that the looks single out, shown in one window.
+    // The library's widgets, and a few of Qt's that the looks single out, in one window.
     void initTestCase()
     {
-        qInstallMessageHandler(collect);
-        auto *header = new QStyledHeader;
-        header->menuBar()->addMenu("&File")->addAction("Quit");
-        auto *steps = new QNavigationButtonGroup(QBoxLayout::TopToBottom);
-        QNavigationButton *step = nullptr;
-        for (int i = 0; i < 3; ++i)
-            steps->addNavigationButton(step = new QNavigationButton(i, "Step"));
-        steps->setCheckedButton(1);
-        auto *blue = new QStyledPushButton("Go", nullptr);
-        blue->setButtonType(StyleHelper::GRADIENT_BLUE);
-        auto *combo = new QStyledComboBox;
-        combo->addItem("One");
-        auto *plainCombo = new QComboBox;
-        m_widgets << header << header->menuBar() << steps << step << blue << combo << plainCombo
-                  << plainCombo->view()->parentWidget() << new QStyledGroupBox("Group", nullptr) << new QFrameHeaderLabel
-                  << new QFrameDescriptionLabel << new QSlideMaster << new QPixmapButton(QPixmap(16, 16))
-                  << new QElidedLabel("Elided text") << new QIpAdressEdit << new QPushButton("Plain") << new QMenuBar;
-        auto *layout = new QVBoxLayout(&m_window);
-        for (QWidget *w : qAsConst(m_widgets)) {
-            if (w && !w->parentWidget())
-                layout->addWidget(w);
+        m_messages = &VeltrixTest::collectMessages();
+        for (const char *line : { "QStyledHeader", "QStyledMenuBar", "QNavigationButton id=2 text=Step predecessor=on",
+                 "QStyledPushButton text=Go buttonType=GRADIENT_BLUE", "QStyledComboBox items=1", "QComboBox",
+                 "QComboBoxPrivateContainer", "QStyledGroupBox title=Group", "QFrameHeaderLabel", "QFrameDescriptionLabel",
+                 "QSlideMaster", "QPixmapButton pixmap=16x16", "QElidedLabel text=\"Elided text\"", "QIpAdressEdit",
+                 "QPushButton text=Plain", "QMenuBar" })
+            m_widgets << makeWidget(CaseLine(line), &m_window);
+        m_widgets << new QNavigationButtonGroup(QBoxLayout::TopToBottom, &m_window);
+        // No option, then one of each class resting, then each in a busy right-to-left state.
+        for (const char *settings : { "rect=2,3,60,30 state=None", "rect=2,3,60,30 state=Enabled|On|Sunken|MouseOver|HasFocus|Selected "
+                                                                    "direction=RightToLeft text=&Go icon features=HasMenu" }) {
+            for (const QString &optionClass : optionClasses())
+                m_options.push_back(makeOption(optionClass, CaseLine(settings)));
         }
         m_window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_window));
     }
 
-    void cleanup() { QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n'))); }
+    void cleanup() { QVERIFY2(m_messages->isEmpty(), qPrintable(m_messages->join('\n'))); }
 
     void crawl_data()
     {
@@ -169,7 +95,7 @@ private slots:
     void crawl()
     {
         QFETCH(int, look);
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        const std::unique_ptr<QStyle> fusion(makeStyle(3));
         const std::unique_ptr<QStyle> style(makeStyle(look));
         QImage image(64, 36, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
@@ -177,28 +103,25 @@ private slots:
         painter.setBrush(QBrush(Qt::yellow, Qt::Dense3Pattern));
         QStringList problems;
         using Call = std::function<void(QStyle *, const QStyleOption *, QWidget *)>;
+        const auto stateAfter = [&painter](const std::function<void()> &call) {
+            painter.save();
+            call();
+            const QStringList state = stateOf(painter);
+            painter.restore();
+            return state;
+        };
         // Calls with every option and widget, notes what the look changed on the painter beyond what Fusion
         // itself changes in the same call, and hands the painter on as it was.
-        enum Kind { Draw, Complex, Query }; // a query also takes no option at all
+        enum Kind { Draw, Complex, Query }; // only a query takes no option at all
         const auto each = [&](const QString &what, const Call &call, Kind kind = Draw, bool penMayChange = false) {
-            std::vector<const QStyleOption *> options;
-            if (kind == Query)
-                options.push_back(nullptr);
-            for (const auto &option : m_options)
-                options.push_back(option.get());
-            for (const QStyleOption *option : options) {
+            for (const auto &option : m_options) {
+                const bool complex = qstyleoption_cast<const QStyleOptionComplex *>(option.get());
                 for (QWidget *w : qAsConst(m_widgets)) {
-                    if (kind == Complex && !qstyleoption_cast<const QStyleOptionComplex *>(option))
+                    if ((kind == Complex && !complex) || (kind == Draw && !option))
                         continue;
                     const QStringList before = stateOf(painter);
-                    painter.save();
-                    call(fusion.get(), option, w);
-                    const QStringList afterFusion = stateOf(painter);
-                    painter.restore();
-                    painter.save();
-                    call(style.get(), option, w);
-                    const QStringList after = stateOf(painter);
-                    painter.restore();
+                    const QStringList afterFusion = stateAfter([&] { call(fusion.get(), option.get(), w); });
+                    const QStringList after = stateAfter([&] { call(style.get(), option.get(), w); });
                     for (int i = penMayChange ? 1 : 0; i < before.size(); ++i) {
                         if (after[i] != before[i] && afterFusion[i] == before[i])
                             problems << QString("%1, option type %2, %3: %4").arg(what).arg(option ? option->type : -1)
@@ -237,7 +160,7 @@ private slots:
     void switchLooks()
     {
         // Qt 6 makes a combo box's popup when the first style change reaches the box; count after it.
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QApplication::setStyle(makeStyle(3));
         const int widgets = QApplication::allWidgets().size();
         for (int round = 0; round < 8; ++round) {
             QApplication::setStyle(makeStyle(round % 4));

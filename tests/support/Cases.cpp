@@ -1,57 +1,36 @@
-#include "Cases.h"
-
-#include <QComboBox>
-#include <QMenuBar>
-#include <QMetaProperty>
-#include <QProcess>
-#include <QtWidgets>
-
-#include <QElidedLabel.h>
-#include <QFrameDescriptionLabel.h>
-#include <QFrameHeaderLabel.h>
-#include <QIpAdressEdit.h>
-#include <QNavigationButton.h>
-#include <QPixmapButton.h>
-#include <QSlideMaster.h>
-#include <QStyledComboBox.h>
-#include <QStyledHeader.h>
-#include <QStyledMenuBar.h>
-#include <QStyledPushButton.h>
+#include "TestSupport.h"
 
 namespace {
 
-template <typename W>
-QWidget *create(QWidget *parent)
+template <typename T>
+std::shared_ptr<QStyleOption> made()
 {
-    return new W(parent);
+    return std::make_shared<T>();
 }
 
-QPixmap filled(const QString &text) // "WxH@ratio"
-{
-    const QStringList parts = text.split(QRegularExpression("[x@]"));
-    QPixmap pixmap(parts.value(0).toInt(), parts.value(1).toInt());
-    pixmap.fill(Qt::darkBlue);
-    pixmap.setDevicePixelRatio(parts.value(2, "1").toDouble());
-    return pixmap;
-}
+const QMap<QString, std::shared_ptr<QStyleOption> (*)()> Options{ { "QStyleOption", made<QStyleOption> },
+    { "QStyleOptionButton", made<QStyleOptionButton> }, { "QStyleOptionMenuItem", made<QStyleOptionMenuItem> },
+    { "QStyleOptionFrame", made<QStyleOptionFrame> }, { "QStyleOptionTab", made<QStyleOptionTab> },
+    { "QStyleOptionHeader", made<QStyleOptionHeader> }, { "QStyleOptionProgressBar", made<QStyleOptionProgressBar> },
+    { "QStyleOptionViewItem", made<QStyleOptionViewItem> }, { "QStyleOptionToolBox", made<QStyleOptionToolBox> },
+    { "QStyleOptionDockWidget", made<QStyleOptionDockWidget> }, { "QStyleOptionTabWidgetFrame", made<QStyleOptionTabWidgetFrame> },
+    { "QStyleOptionRubberBand", made<QStyleOptionRubberBand> }, { "QStyleOptionFocusRect", made<QStyleOptionFocusRect> },
+    { "QStyleOptionComplex", made<QStyleOptionComplex> }, { "QStyleOptionComboBox", made<QStyleOptionComboBox> },
+    { "QStyleOptionSlider", made<QStyleOptionSlider> }, { "QStyleOptionSpinBox", made<QStyleOptionSpinBox> },
+    { "QStyleOptionToolButton", made<QStyleOptionToolButton> }, { "QStyleOptionTitleBar", made<QStyleOptionTitleBar> },
+    { "QStyleOptionGroupBox", made<QStyleOptionGroupBox> }, { "QStyleOptionSizeGrip", made<QStyleOptionSizeGrip> } };
 
 QVariant valueFor(const QMetaProperty &property, const QString &text)
 {
-    const QStringList size = text.split('x');
-    switch (property.userType()) {
-    case QMetaType::QSize:
-        return QSize(size.value(0).toInt(), size.value(1).toInt());
-    case QMetaType::QPixmap:
-        return filled(text);
-    case QMetaType::QIcon:
-        return colourIcon();
-    default:
-        break;
-    }
-    // An enumeration takes a number too, so that a case can give a value outside it.
     bool number = false;
     const int value = text.toInt(&number);
-    if (property.isEnumType() && number)
+    if (property.userType() == QMetaType::QSize)
+        return sizeOf(text);
+    if (property.userType() == QMetaType::QPixmap)
+        return filledPixmap(text);
+    if (property.userType() == QMetaType::QIcon)
+        return colourIcon();
+    if (property.isEnumType() && number) // so that a case can give a value outside the enumeration
         return value;
     return text; // converted by the property system: numbers, booleans, enumerations and flags by key
 }
@@ -69,14 +48,15 @@ QNavigationButton *neighbour(const QString &how, QWidget *window)
 CaseLine::CaseLine(const QString &line)
 {
     const QStringList tokens = QProcess::splitCommand(line);
-    verb = tokens.value(0);
-    for (const QString &token : tokens.mid(1)) {
+    for (const QString &token : tokens) {
         if (token.contains('='))
             settings.append({ token.section('=', 0, 0), token.section('=', 1) });
         else if (token.startsWith('Q'))
             widgetClass = token;
         else if (token == "icon")
             settings.append({ token, token });
+        else if (token == tokens.first()) // a line that does not start with a widget or a setting starts with a verb
+            verb = token;
         else
             names << token;
     }
@@ -91,6 +71,45 @@ QString CaseLine::value(const QString &key, const QString &fallback) const
     return fallback;
 }
 
+std::shared_ptr<QStyleOption> makeOption(const QString &name, const CaseLine &line, const QWidget *widget)
+{
+    static const QHash<QString, QString> expected{ { "CE_MenuBarItem", "QStyleOptionMenuItem" },
+        { "CE_MenuItem", "QStyleOptionMenuItem" }, { "CT_MenuBarItem", "QStyleOptionMenuItem" }, { "PE_Frame", "QStyleOptionFrame" },
+        { "PE_FrameLineEdit", "QStyleOptionFrame" }, { "PE_PanelLineEdit", "QStyleOptionFrame" },
+        { "CC_ComboBox", "QStyleOptionComboBox" }, { "CC_ScrollBar", "QStyleOptionComboBox" } };
+    const QString optionClass = Options.contains(name) ? name : expected.value(name, "QStyleOptionButton");
+    const std::shared_ptr<QStyleOption> o = Options.value(line.value("option", optionClass))();
+    if (widget)
+        o->initFrom(widget);
+    const QStringList r = line.value("rect", "20,10,100,40").split(',');
+    o->rect = QRect(r.value(0).toInt(), r.value(1).toInt(), r.value(2).toInt(), r.value(3).toInt());
+    o->state = keyValue<QStyle::StateFlag>(line.value("state", "Enabled"), "State_");
+    o->direction = line.value("direction") == "RightToLeft" ? Qt::RightToLeft : Qt::LeftToRight;
+    for (const auto &setting : line.settings) {
+        if (setting.first.startsWith("palette."))
+            o->palette.setColor(keyValue<QPalette::ColorRole>(setting.first.mid(8)), QColor(setting.second));
+    }
+    const QIcon icon = line.value("icon").isEmpty() ? QIcon() : colourIcon();
+    if (auto *button = qstyleoption_cast<QStyleOptionButton *>(o.get())) {
+        button->text = line.value("text");
+        button->icon = icon;
+        button->iconSize = QSize(16, 16);
+        if (line.value("features") == "HasMenu")
+            button->features |= QStyleOptionButton::HasMenu;
+    } else if (auto *item = qstyleoption_cast<QStyleOptionMenuItem *>(o.get())) {
+        item->text = line.value("text");
+        item->icon = icon;
+    } else if (auto *combo = qstyleoption_cast<QStyleOptionComboBox *>(o.get())) {
+        combo->frame = line.value("frame") != "false";
+    }
+    return o;
+}
+
+QStringList optionClasses()
+{
+    return Options.keys();
+}
+
 QIcon colourIcon()
 {
     QPixmap off(16, 16), on(16, 16), active(16, 16);
@@ -103,34 +122,53 @@ QIcon colourIcon()
     return icon;
 }
 
+QPixmap filledPixmap(const QString &text)
+{
+    QPixmap pixmap(sizeOf(text.section('@', 0, 0)));
+    pixmap.fill(Qt::darkBlue);
+    pixmap.setDevicePixelRatio(text.contains('@') ? text.section('@', 1).toDouble() : 1);
+    return pixmap;
+}
+
+QSize sizeOf(const QString &text)
+{
+    return QSize(text.section('x', 0, 0).toInt(), text.section('x', 1).toInt());
+}
+
 QWidget *makeWidget(const CaseLine &line, QWidget *window)
 {
     static const QHash<QString, QWidget *(*)(QWidget *)> widgets{ { "QPushButton", &create<QPushButton> },
         { "QCheckBox", &create<QCheckBox> }, { "QLabel", &create<QLabel> }, { "QComboBox", &create<QComboBox> },
         { "QMenu", &create<QMenu> }, { "QMenuBar", &create<QMenuBar> }, { "QStyledMenuBar", &create<QStyledMenuBar> },
+        { "QGroupBox", &create<QGroupBox> }, { "QLineEdit", &create<QLineEdit> }, { "QStyledGroupBox", &create<QStyledGroupBox> },
         { "QStyledPushButton", &create<QStyledPushButton> }, { "QStyledComboBox", &create<QStyledComboBox> },
         { "QStyledHeader", &create<QStyledHeader> }, { "QSlideMaster", &create<QSlideMaster> },
         { "QFrameHeaderLabel", &create<QFrameHeaderLabel> }, { "QNavigationButton", &create<QNavigationButton> },
-        { "QFrameDescriptionLabel", &create<QFrameDescriptionLabel> }, { "QPixmapButton", &create<QPixmapButton> },
-        { "QElidedLabel", &create<QElidedLabel> }, { "QIpAdressEdit", &create<QIpAdressEdit> } };
+        { "QFrameDescriptionLabel", &create<QFrameDescriptionLabel> },
+        { "QPixmapButton", &create<QPixmapButton> }, { "QElidedLabel", &create<QElidedLabel> }, { "QIpAdressEdit", &create<QIpAdressEdit> } };
     if (line.widgetClass == "QComboBoxPrivateContainer")
         return (new QComboBox(window))->view()->parentWidget();
     QWidget *w = widgets.contains(line.widgetClass) ? widgets.value(line.widgetClass)(window) : nullptr;
     auto *header = qobject_cast<QStyledHeader *>(w);
     if (auto *bar = header ? header->menuBar() : qobject_cast<QMenuBar *>(w)) {
-        bar->addMenu("File")->addMenu("Recent")->addAction("Older");
-        bar->addMenu("Edit");
+        bar->addMenu(colourIcon(), "File")->addMenu("Recent")->addAction("Older");
+        bar->addMenu("Edit")->setEnabled(false);
     }
     auto *step = qobject_cast<QNavigationButton *>(w);
+    auto *combo = qobject_cast<QComboBox *>(w);
     for (const auto &setting : line.settings) {
         const int index = w ? w->metaObject()->indexOfProperty(setting.first.toLatin1()) : -1;
         if (step && setting.first == "predecessor")
             step->setPredecessor(neighbour(setting.second, window));
         else if (step && setting.first == "successor")
             step->setSuccessor(neighbour(setting.second, window));
-        else if (setting.first == "items" && qobject_cast<QComboBox *>(w))
+        else if (combo && setting.first == "items")
             for (int i = 0; i < setting.second.toInt(); ++i)
-                qobject_cast<QComboBox *>(w)->addItem("Item");
+                combo->addItem("Item");
+        else if (qobject_cast<QCheckBox *>(w) && setting.first == "checkState")
+            qobject_cast<QCheckBox *>(w)->setCheckState(keyValue<Qt::CheckState>(setting.second));
+        else if (w && setting.first == "underMouse")
+            w->setAttribute(Qt::WA_UnderMouse);
         else if (index >= 0)
             w->setProperty(setting.first.toLatin1(), valueFor(w->metaObject()->property(index), setting.second));
     }

@@ -1,42 +1,8 @@
-#include "Dump.h"
-
-#include <QAction>
-#include <QBoxLayout>
-#include <QLabel>
-#include <QLinearGradient>
-#include <QMenuBar>
-#include <QMetaProperty>
-#include <QPen>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QStyleOption>
+#include "TestSupport.h"
 
 namespace {
 
-const QStringList Groups{ "GradientStyleColor", "FlatStyleColor" };
-QString preferred = Groups.first();
-
-// Colour value -> key, per group, read once from the library's file. childKeys() comes sorted: where two
-// keys share a value, the first names it (GC_DARKGRAY_2 before the file's legacy GC_DARK_GRAY).
-QHash<QRgb, QString> keysOf(const QString &group)
-{
-    static QHash<QString, QHash<QRgb, QString>> keys;
-    if (keys.isEmpty()) {
-        QSettings file(":/StyleHelper/StyleHelper.ini", QSettings::IniFormat);
-        for (const QString &g : Groups) {
-            file.beginGroup(g);
-            for (const QString &key : file.childKeys())
-                keys[g].insert(QColor(file.value(key).toString()).rgba(), keys[g].value(QColor(file.value(key).toString()).rgba(), key));
-            file.endGroup();
-        }
-    }
-    return keys.value(group);
-}
-
-QString point(const QPointF &p)
-{
-    return Dump::number(p.x()) + ',' + Dump::number(p.y());
-}
+QString preferred = "GradientStyleColor";
 
 // A role's brush: one name when it is the same in every colour group.
 QString role(const QPalette &palette, int role)
@@ -47,21 +13,48 @@ QString role(const QPalette &palette, int role)
     return groups.count(groups.first()) == 3 ? groups.first() : groups.join('/');
 }
 
+// A property as text, as Dump::tree() shows it; null where the object has no such property.
+QString value(const QObject *object, const char *property)
+{
+    const QMetaProperty meta = object->metaObject()->property(object->metaObject()->indexOfProperty(property));
+    const QVariant v = meta.read(object);
+    const QSizePolicy policy = v.value<QSizePolicy>();
+    switch (v.userType()) {
+    case QMetaType::UnknownType:
+        return QString();
+    case QMetaType::QString:
+        return '"' + v.toString() + '"';
+    case QMetaType::QSize:
+        return Dump::size(v.toSize());
+    case QMetaType::QPixmap:
+        return Dump::pixmap(v.value<QPixmap>());
+    case QMetaType::QIcon:
+        return v.value<QIcon>().isNull() ? "none" : "set";
+    case QMetaType::QSizePolicy:
+        return Dump::name(policy.horizontalPolicy()) + '/' + Dump::name(policy.verticalPolicy());
+    }
+    if (meta.isEnumType())
+        return meta.isFlagType() ? meta.enumerator().valueToKeys(v.toInt()) : QByteArray(meta.enumerator().valueToKey(v.toInt()));
+    if (!v.canConvert<QObject *>())
+        return v.toString();
+    const QObject *o = v.value<QObject *>();
+    return o ? QString("%1 %2").arg(o->metaObject()->className(), o->objectName()).trimmed() : "null";
+}
+
 void treeOf(QStringList &lines, const QString &indent, QLayoutItem *item, const QList<QByteArray> &properties)
 {
     if (QWidget *w = item->widget()) {
         QString line = indent + Dump::widget(w) + (w->objectName().isEmpty() ? "" : " \"" + w->objectName() + '"');
         for (const QByteArray &property : properties) {
-            const QString value = w->metaObject()->indexOfProperty(property) < 0 ? "" : Dump::value(w, property);
-            if (!value.isEmpty() && value != "\"\"")
-                line += ' ' + property + '=' + value;
+            const QString text = value(w, property);
+            if (!text.isEmpty() && text != "\"\"")
+                line += ' ' + property + '=' + text;
         }
         lines << line;
         if (w->layout())
             treeOf(lines, indent + "  ", w->layout(), properties);
     } else if (QSpacerItem *spacer = item->spacerItem()) {
-        lines << indent + QString("spacer %1x%2 grows 0x%3").arg(spacer->sizeHint().width())
-                              .arg(spacer->sizeHint().height()).arg(int(spacer->expandingDirections()), 0, 16);
+        lines << indent + QString("spacer %1 grows 0x%2").arg(Dump::size(spacer->sizeHint())).arg(int(spacer->expandingDirections()), 0, 16);
     } else if (QLayout *layout = item->layout()) {
         const QMargins m = layout->contentsMargins();
         const auto *box = qobject_cast<QBoxLayout *>(layout);
@@ -86,13 +79,20 @@ void Dump::preferGroup(const QString &group)
 
 QString Dump::colour(const QColor &colour)
 {
-    if (!colour.isValid())
-        return "invalid";
-    const QString other = keysOf(Groups.at(1 - Groups.indexOf(preferred))).value(colour.rgba());
-    const QString key = keysOf(preferred).value(colour.rgba(), other);
-    if (!key.isEmpty())
-        return key;
-    return colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toUpper();
+    static QMap<QString, QHash<QRgb, QString>> keys; // group -> value -> the first key naming it
+    if (keys.isEmpty()) {
+        QSettings file(":/StyleHelper/StyleHelper.ini", QSettings::IniFormat);
+        QStringList all = file.allKeys(); // "group/key"; sorted, GC_DARKGRAY_2 comes before the file's legacy GC_DARK_GRAY
+        all.sort();
+        for (const QString &key : qAsConst(all)) {
+            QHash<QRgb, QString> &group = keys[key.section('/', 0, 0)];
+            const QRgb rgba = QColor(file.value(key).toString()).rgba();
+            group.insert(rgba, group.value(rgba, key.section('/', 1)));
+        }
+    }
+    const QString other = keys.firstKey() == preferred ? keys.lastKey() : keys.firstKey();
+    const QString hex = colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toUpper();
+    return keys[preferred].value(colour.rgba(), keys[other].value(colour.rgba(), hex));
 }
 
 QString Dump::number(qreal value)
@@ -101,9 +101,22 @@ QString Dump::number(qreal value)
     return QString::number(rounded == 0 ? 0 : rounded); // never "-0"
 }
 
+QString Dump::points(const QVector<QPointF> &points)
+{
+    QStringList text;
+    for (const QPointF &p : points)
+        text << number(p.x()) + ',' + number(p.y());
+    return text.join(' ');
+}
+
+QString Dump::size(const QSizeF &s)
+{
+    return number(s.width()) + 'x' + number(s.height());
+}
+
 QString Dump::rect(const QRectF &r)
 {
-    return point(r.topLeft()) + ' ' + number(r.width()) + 'x' + number(r.height());
+    return points({ r.topLeft() }) + ' ' + size(r.size());
 }
 
 QString Dump::brush(const QBrush &b)
@@ -113,11 +126,12 @@ QString Dump::brush(const QBrush &b)
         for (const QGradientStop &stop : gradient->stops())
             stops << colour(stop.second) + '@' + number(stop.first);
         const auto *linear = gradient->type() == QGradient::LinearGradient ? static_cast<const QLinearGradient *>(gradient) : nullptr;
-        return QString("gradient(%1%2)").arg(linear ? point(linear->start()) + ' ' + point(linear->finalStop()) + ' ' : "",
-                                             stops.join(' '));
+        return QString("gradient(%1%2)").arg(linear ? points({ linear->start(), linear->finalStop() }) + ' ' : "", stops.join(' '));
     }
-    if (b.style() == Qt::NoBrush || b.style() == Qt::TexturePattern)
-        return b.style() == Qt::NoBrush ? "none" : QString("texture %1x%2").arg(b.texture().width()).arg(b.texture().height());
+    if (b.style() == Qt::NoBrush)
+        return "none";
+    if (b.style() == Qt::TexturePattern)
+        return QString("texture %1x%2").arg(b.texture().width()).arg(b.texture().height());
     return colour(b.color()) + (b.style() == Qt::SolidPattern ? "" : ' ' + name(b.style()));
 }
 
@@ -128,35 +142,29 @@ QString Dump::pen(const QPen &p)
     return brush(p.brush()) + ' ' + number(p.widthF()) + (p.style() == Qt::SolidLine ? "" : ' ' + name(p.style()));
 }
 
+QString Dump::pixmap(const QPixmap &p)
+{
+    if (p.isNull())
+        return "none";
+    return QString("%1x%2@%3 %4").arg(p.width()).arg(p.height()).arg(number(p.devicePixelRatio()), colour(p.toImage().pixelColor(0, 0)));
+}
+
 QString Dump::font(const QFont &f)
 {
-    int weight = f.weight();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    // Thin, ExtraLight, Light, Normal, Medium, DemiBold, Bold, ExtraBold, Black
-    static const int qt5Weights[] = { 0, 12, 25, 50, 57, 63, 75, 81, 87 };
-    if (weight % 100 == 0 && weight >= 100 && weight <= 900)
-        weight = qt5Weights[weight / 100 - 1];
+    const int weight = f.legacyWeight();
+#else
+    const int weight = f.weight();
 #endif
     return QString("%1pt w%2%3").arg(number(f.pointSizeF())).arg(weight).arg(f.italic() ? " italic" : "");
 }
 
 QString Dump::hints(QPainter::RenderHints hints)
 {
-    const QStringList names{ hints & QPainter::Antialiasing ? "aa" : "", hints & QPainter::TextAntialiasing ? "text" : "",
-                             hints & QPainter::SmoothPixmapTransform ? "smooth" : "" };
-    const QString joined = names.filter(QRegularExpression(".")).join('+');
-    return joined.isEmpty() ? "-" : joined;
-}
-
-QString Dump::state(QStyle::State state)
-{
-    QStringList flags;
-    const QMetaEnum meta = QMetaEnum::fromType<QStyle::StateFlag>();
-    for (int i = 0; i < meta.keyCount(); ++i) {
-        if (meta.value(i) && (int(state) & meta.value(i)))
-            flags << QString(meta.key(i)).mid(6); // without "State_"
-    }
-    return flags.isEmpty() ? "None" : flags.join('|');
+    QStringList names{ hints & QPainter::Antialiasing ? "aa" : "", hints & QPainter::TextAntialiasing ? "text" : "",
+                       hints & QPainter::SmoothPixmapTransform ? "smooth" : "" };
+    names.removeAll("");
+    return names.isEmpty() ? "-" : names.join('+');
 }
 
 QString Dump::subControl(QStyle::ComplexControl control, QStyle::SubControl subControl)
@@ -177,23 +185,21 @@ QString Dump::option(const QStyleOption *o)
         { QStyleOption::SO_MenuItem, "SO_MenuItem" }, { QStyleOption::SO_Frame, "SO_Frame" },
         { QStyleOption::SO_Complex, "SO_Complex" }, { QStyleOption::SO_ComboBox, "SO_ComboBox" } };
     // The class without its version: Qt 6 counts versions anew.
-    QString text = QString("%1 %2 %3").arg(types.value(o->type, QString("SO_%1").arg(o->type)), rect(o->rect), state(o->state))
+    const QString state = QString(QMetaEnum::fromType<QStyle::StateFlag>().valueToKeys(int(o->state))).remove("State_");
+    QString text = QString("%1 %2 %3").arg(types.value(o->type, QString("SO_%1").arg(o->type)), rect(o->rect), state)
         + (o->direction == Qt::RightToLeft ? " rtl" : "");
     if (const auto *complex = qstyleoption_cast<const QStyleOptionComplex *>(o))
         text += QString(" sub 0x%1").arg(uint(complex->subControls), 0, 16);
-    // What a button or menu item shows: its text, its icon's picture at the icon size (pixels, ratio,
-    // colour), a button's features.
-    const auto shown = [](const QString &label, const QIcon &icon, const QSize &size) {
-        const QPixmap p = icon.pixmap(size);
-        return (label.isEmpty() ? "" : " text \"" + label + '"')
-            + (p.isNull() ? "" : QString(" icon %1x%2@%3 %4").arg(p.width()).arg(p.height()).arg(p.devicePixelRatio())
-                                     .arg(colour(p.toImage().pixelColor(0, 0))));
-    };
-    if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(o))
-        text += shown(button->text, button->icon, button->iconSize)
-            + (button->features ? QString(" features 0x%1").arg(int(button->features), 0, 16) : "");
-    if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(o))
-        text += shown(item->text, item->icon, QSize(16, 16));
+    // What a button or menu item shows: its text, its icon's picture at the icon size, a button's features.
+    const auto *button = qstyleoption_cast<const QStyleOptionButton *>(o);
+    const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(o);
+    if (button || item) {
+        const QString label = button ? button->text : item->text;
+        const QPixmap icon = button ? button->icon.pixmap(button->iconSize) : item->icon.pixmap(16, 16);
+        text += (label.isEmpty() ? "" : " text \"" + label + '"') + (icon.isNull() ? "" : " icon " + pixmap(icon));
+    }
+    if (button && button->features)
+        text += QString(" features 0x%1").arg(int(button->features), 0, 16);
     QStringList roles; // those the caller changed on its copy of the application palette
     for (int r = 0; r < QPalette::NColorRoles; ++r) {
         if (role(o->palette, r) != role(QPalette(), r))
@@ -205,34 +211,6 @@ QString Dump::option(const QStyleOption *o)
 QString Dump::widget(const QWidget *w)
 {
     return w ? w->metaObject()->className() : "no widget";
-}
-
-QString Dump::value(const QObject *object, const char *property)
-{
-    const QMetaProperty meta = object->metaObject()->property(object->metaObject()->indexOfProperty(property));
-    const QVariant v = meta.read(object);
-    const QMetaEnum e = meta.enumerator();
-    const QObject *o = v.value<QObject *>();
-    const QPixmap pixmap = v.value<QPixmap>();
-    const QSizePolicy policy = v.value<QSizePolicy>();
-    switch (v.userType()) {
-    case QMetaType::QString:
-        return '"' + v.toString() + '"';
-    case QMetaType::QSize:
-        return QString("%1x%2").arg(v.toSize().width()).arg(v.toSize().height());
-    case QMetaType::QPixmap:
-        return pixmap.isNull() ? "none" : QString("%1x%2@%3").arg(pixmap.width()).arg(pixmap.height()).arg(pixmap.devicePixelRatio());
-    case QMetaType::QIcon:
-        return v.value<QIcon>().isNull() ? "none" : "set";
-    case QMetaType::QSizePolicy:
-        return name(policy.horizontalPolicy()) + '/' + name(policy.verticalPolicy());
-    default:
-        if (meta.isEnumType())
-            return e.isFlag() ? QString(e.valueToKeys(v.toInt())) : QString(e.valueToKey(v.toInt()));
-        if (v.canConvert<QObject *>())
-            return o ? QString("%1 %2").arg(o->metaObject()->className(), o->objectName()).trimmed() : "null";
-        return v.toString();
-    }
 }
 
 QStringList Dump::tree(const QWidget *widget, const QList<QByteArray> &properties)
@@ -266,8 +244,8 @@ QStringList Dump::widgetState(const QWidget *top)
             add(name(QPalette::ColorRole(r)), role(w->palette(), r));
         add("hover", QString::number(w->testAttribute(Qt::WA_Hover)));
         add("height", QString("%1..%2").arg(w->minimumHeight()).arg(w->maximumHeight()));
-        if (w->metaObject()->indexOfProperty("pixmap") >= 0)
-            add("pixmap", value(w, "pixmap"));
+        if (const QString pixmap = value(w, "pixmap"); !pixmap.isNull())
+            add("pixmap", pixmap);
         if (const auto *bar = qobject_cast<const QMenuBar *>(w))
             add("native", QString::number(bar->isNativeMenuBar()));
         for (const QAction *action : w->actions())

@@ -27,9 +27,8 @@ public:
 
     // Every line, in order; or those starting with `kind` ("text", "path", ...).
     QStringList lines(const QString &kind = QString()) const;
-    void clear();
 
-    // Appends a line to the most recently created device that is still alive.
+    // Appends a line to the newest device, while it is alive.
     static void note(const QString &line);
 
 protected:
@@ -39,7 +38,6 @@ private:
     class Engine;
     QSize m_size;
     QScopedPointer<Engine> m_engine;
-    RecordingPaintDevice *m_previous = nullptr;
 };
 
 #endif // VELTRIX_RECORDINGPAINTDEVICE_H

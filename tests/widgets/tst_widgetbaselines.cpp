@@ -5,30 +5,7 @@
 // through the base probe style (ProbeStyles.h), whose answers are fixed, so
 // the text shows the widgets' own arithmetic. The process runs at two device
 // pixels per logical one, as on a high-DPI screen.
-#include <QtTest>
-#include <QtWidgets>
-
-#include <QElidedLabel.h>
-#include <QFrameDescriptionLabel.h>
-#include <QFrameHeaderLabel.h>
-#include <QIpAdressEdit.h>
-#include <QNavigationButton.h>
-#include <QNavigationButtonGroup.h>
-#include <QPixmapButton.h>
-#include <QSlideMaster.h>
-#include <QStyledComboBox.h>
-#include <QStyledGroupBox.h>
-#include <QStyledHeader.h>
-#include <QStyledMenuBar.h>
-#include <QStyledPushButton.h>
-
-#include <functional>
-
-#include "Baseline.h"
-#include "Cases.h"
-#include "Dump.h"
-#include "ProbeStyles.h"
-#include "RecordingPaintDevice.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -38,31 +15,21 @@ const QList<QByteArray> Shown{ "text", "title", "windowTitle", "icon", "iconSize
     "id", "predecessor", "successor", "buttonType", "buttonDesign", "buttonOptions", "ipType", "ipAdress", "modified",
     "applicationTitle", "applicationSubTitle", "subTitle", "isElided" };
 
-QStringList messages;
-
-void collect(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    if (!message.contains("propagateSizeHints"))
-        messages << message;
-}
-
 // A "widget" line: the widget under the probe style, painted at size=WxH if given, then its tree and size hints.
 QStringList widgetCase(const QString &header)
 {
-    static BaseProbe probe;
+    static const std::unique_ptr<QStyle> probe(newBaseProbe());
     const CaseLine line(header);
     QWidget window;
     QWidget *w = makeWidget(line, &window);
-    w->setStyle(&probe);
-    const QStringList size = line.value("size").split('x');
-    RecordingPaintDevice device(QSize(size.value(0).toInt(), size.value(1).toInt()));
-    if (size.size() == 2) {
+    w->setStyle(probe.get());
+    RecordingPaintDevice device(sizeOf(line.value("size")));
+    if (!line.value("size").isEmpty()) {
         w->resize(device.width(), device.height());
         w->render(&device, QPoint(), QRegion(), QWidget::DrawChildren);
     }
     return device.lines() + Dump::tree(w, Shown)
-        << QString("sizeHint %1x%2 minimumSizeHint %3x%4").arg(w->sizeHint().width()).arg(w->sizeHint().height())
-               .arg(w->minimumSizeHint().width()).arg(w->minimumSizeHint().height());
+        << "sizeHint " + Dump::size(w->sizeHint()) + " minimumSizeHint " + Dump::size(w->minimumSizeHint());
 }
 
 QMap<QString, std::function<QStringList()>> codeCases()
@@ -70,29 +37,23 @@ QMap<QString, std::function<QStringList()>> codeCases()
     QMap<QString, std::function<QStringList()>> cases;
     const QIcon icon = colourIcon();
     const QMap<QString, std::function<QWidget *(QWidget *)>> made{
-        { "QStyledPushButton(parent)", [](QWidget *p) { return new QStyledPushButton(p); } },
+        { "QStyledPushButton(parent)", create<QStyledPushButton> }, { "QStyledComboBox(parent)", create<QStyledComboBox> },
         { "QStyledPushButton(text, parent)", [](QWidget *p) { return new QStyledPushButton("Apply", p); } },
         { "QStyledPushButton(icon, text, parent)", [=](QWidget *p) { return new QStyledPushButton(icon, "Go", p); } },
-        { "QStyledComboBox(parent)", [](QWidget *p) { return new QStyledComboBox(p); } },
-        { "QStyledGroupBox(parent)", [](QWidget *p) { return new QStyledGroupBox(p); } },
+        { "QStyledGroupBox(parent)", create<QStyledGroupBox> }, { "QStyledMenuBar(parent)", create<QStyledMenuBar> },
         { "QStyledGroupBox(title, parent)", [](QWidget *p) { return new QStyledGroupBox("Group", p); } },
-        { "QStyledMenuBar(parent)", [](QWidget *p) { return new QStyledMenuBar(p); } },
-        { "QFrameHeaderLabel(parent)", [](QWidget *p) { return new QFrameHeaderLabel(p); } },
+        { "QFrameHeaderLabel(parent)", create<QFrameHeaderLabel> }, { "QStyledHeader(parent)", create<QStyledHeader> },
         { "QFrameHeaderLabel(text, parent)", [](QWidget *p) { return new QFrameHeaderLabel("Heading", p); } },
-        { "QFrameDescriptionLabel(parent)", [](QWidget *p) { return new QFrameDescriptionLabel(p); } },
+        { "QFrameDescriptionLabel(parent)", create<QFrameDescriptionLabel> }, { "QSlideMaster(parent)", create<QSlideMaster> },
         { "QFrameDescriptionLabel(text, parent)", [](QWidget *p) { return new QFrameDescriptionLabel("About", p); } },
-        { "QStyledHeader(parent)", [](QWidget *p) { return new QStyledHeader(p); } },
-        { "QSlideMaster(parent)", [](QWidget *p) { return new QSlideMaster(p); } },
-        { "QNavigationButton(parent)", [](QWidget *p) { return new QNavigationButton(p); } },
+        { "QNavigationButton(parent)", create<QNavigationButton> }, { "QPixmapButton(parent)", create<QPixmapButton> },
         { "QNavigationButton(id, parent)", [](QWidget *p) { return new QNavigationButton(4, p); } },
         { "QNavigationButton(id, text, parent)", [](QWidget *p) { return new QNavigationButton(4, "Target", p); } },
         { "QNavigationButton(id, icon, text, parent)", [=](QWidget *p) { return new QNavigationButton(12, icon, "&Go", p); } },
         { "QNavigationButtonGroup(direction, parent)", [](QWidget *p) { return new QNavigationButtonGroup(QBoxLayout::BottomToTop, p); } },
-        { "QPixmapButton(parent)", [](QWidget *p) { return new QPixmapButton(p); } },
-        { "QPixmapButton(pixmap, parent)", [](QWidget *p) { return new QPixmapButton(QPixmap(32, 24), p); } },
-        { "QElidedLabel(parent)", [](QWidget *p) { return new QElidedLabel(p); } },
+        { "QPixmapButton(pixmap, parent)", [](QWidget *p) { return new QPixmapButton(filledPixmap("32x24"), p); } },
+        { "QElidedLabel(parent)", create<QElidedLabel> }, { "QIpAdressEdit(parent)", create<QIpAdressEdit> },
         { "QElidedLabel(text, parent)", [](QWidget *p) { return new QElidedLabel("Elided", p); } },
-        { "QIpAdressEdit(parent)", [](QWidget *p) { return new QIpAdressEdit(p); } },
         { "QIpAdressEdit(parent, IPv6)", [](QWidget *p) { return new QIpAdressEdit(p, QIpAdressEdit::IPv6); } },
     };
     for (auto it = made.begin(); it != made.end(); ++it) {
@@ -166,11 +127,12 @@ class TestWidgetBaselines : public QObject
     Baseline m_baseline{ VELTRIX_BASELINE_DIR "/widgets.txt", Baseline::PerQtMajor }; // sizes follow font heights
     QMap<QString, std::function<QStringList()>> m_code = codeCases();
     QStringList m_order; // the file's cases, then cases of the code it lacks
+    QStringList *m_messages = nullptr; // from initTestCase on, when QtTest has installed its own handler
 
 private slots:
     void initTestCase()
     {
-        qInstallMessageHandler(collect);
+        m_messages = &VeltrixTest::collectMessages();
         m_order = m_baseline.cases();
         for (const QString &name : m_code.keys()) {
             if (!m_order.contains(name))
@@ -191,12 +153,12 @@ private slots:
     void cases()
     {
         QFETCH(QString, name);
-        messages.clear();
+        m_messages->clear();
         QVERIFY2(m_code.contains(name) || name.startsWith("widget "), qPrintable("no such case: " + name));
         QStringList lines = m_code.contains(name) ? m_code.value(name)() : widgetCase(name);
-        for (const QString &message : qAsConst(messages))
+        for (const QString &message : qAsConst(*m_messages))
             lines << "message: " + message;
-        QVERIFY(m_baseline.check(name, lines));
+        m_baseline.check(name, lines);
     }
 };
 
