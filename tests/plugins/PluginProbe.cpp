@@ -6,13 +6,14 @@
 // Prints "style <class>", paints stock widgets under that style ("painted
 // yes"), loads the form through QUiLoader and prints "property
 // <object.property> <value>" for each further argument. Last come "library
-// <path>" lines for the libVeltrix (or libVeltrix6) mappings in the process. Qt's messages go
-// to stderr.
+// <path>" lines for the libVeltrix (or libVeltrix6) mappings in the process.
+// Qt's messages go to stderr.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTextStream>
 #include <QUiLoader>
@@ -31,7 +32,7 @@ int main(int argc, char **argv)
 
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
-    for (QWidget *widget : QWidgetList{new QPushButton(QStringLiteral("Push")), new QCheckBox, new QComboBox})
+    for (QWidget *widget : QWidgetList{ new QPushButton("Push"), new QCheckBox, new QComboBox })
         layout->addWidget(widget);
     window.show();
     out << "painted " << (window.grab().isNull() ? "no" : "yes") << '\n';
@@ -41,19 +42,16 @@ int main(int argc, char **argv)
     QUiLoader loader;
     QScopedPointer<QWidget> form(arguments.isEmpty() ? nullptr : loader.load(&file));
     for (const QString &probe : arguments.mid(1)) {
-        const QObject *object = form ? form->findChild<QObject *>(probe.section(QLatin1Char('.'), 0, 0)) : nullptr;
-        const QString property = probe.section(QLatin1Char('.'), 1);
+        const QObject *object = form ? form->findChild<QObject *>(probe.section('.', 0, 0)) : nullptr;
         out << "property " << probe << ' '
-            << (object ? propertyText(object, qPrintable(property)) : QStringLiteral("<missing>")) << '\n';
+            << (object ? propertyText(object, qPrintable(probe.section('.', 1))) : "<missing>") << '\n';
     }
 
-    // Which libVeltrix the plugins brought in, from the process's own map
-    // (one line per mapped segment).
-    QFile maps(QStringLiteral("/proc/self/maps"));
+    // Which libVeltrix the plugins brought in, from the process's own map.
+    QFile maps("/proc/self/maps");
     maps.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : maps.readAll().split('\n')) {
-        if (line.contains("/libVeltrix.so") || line.contains("/libVeltrix6.so"))
-            out << "library " << line.mid(line.lastIndexOf(' ') + 1) << '\n';
-    }
+    auto mapped = QRegularExpression("/\\S*/libVeltrix6?\\.so\\S*").globalMatch(maps.readAll());
+    while (mapped.hasNext())
+        out << "library " << mapped.next().captured() << '\n';
     return 0;
 }

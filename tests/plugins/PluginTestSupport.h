@@ -9,11 +9,10 @@ inline QString propertyText(const QObject *object, const char *name)
 {
     const QMetaProperty property = object->metaObject()->property(object->metaObject()->indexOfProperty(name));
     const QVariant value = property.read(object);
+    const QMetaEnum keys = property.enumerator();
     if (!property.isEnumType())
         return value.toString();
-    const QMetaEnum keys = property.enumerator();
-    const int number = value.toInt();
-    return QString::fromLatin1(keys.isFlag() ? keys.valueToKeys(number) : QByteArray(keys.valueToKey(number)));
+    return keys.isFlag() ? keys.valueToKeys(value.toInt()) : QByteArray(keys.valueToKey(value.toInt()));
 }
 
 #endif // PLUGINTESTSUPPORT_H

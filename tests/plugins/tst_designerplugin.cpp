@@ -7,6 +7,7 @@
 #include <QSlideMaster.h>
 
 #include "PluginTestSupport.h"
+#include "TestSupport.h"
 
 // The Designer plugin as QPluginLoader, QUiLoader and Qt Designer's own
 // form editor (without its main window) see it.
@@ -16,14 +17,13 @@ class TestDesignerPlugin : public QObject
 
     QMap<QString, QDesignerCustomWidgetInterface *> m_widgets;
     QDesignerFormEditorInterface *m_core = nullptr;
-    QTemporaryDir m_formDir; // the picture the test form names
     QByteArray m_ui;
     QScopedPointer<QWidget> m_form; // m_ui as QUiLoader builds it
 
-    QWidget *load(QByteArray ui) const
+    static QWidget *load(QByteArray ui)
     {
         QUiLoader loader;
-        loader.setWorkingDirectory(QDir(m_formDir.path()));
+        loader.setWorkingDirectory(QDir(VELTRIX_TEST_FORMS)); // where the form's picture is
         QBuffer buffer(&ui);
         return loader.load(&buffer);
     }
@@ -39,24 +39,19 @@ private slots:
     {
         // QUiLoader and Designer look for widget plugins in <library
         // path>/designer: this build's plugin, nothing installed.
-        QCoreApplication::setLibraryPaths({QStringLiteral(VELTRIX_PLUGIN_DIR)});
-        QPluginLoader plugin(QStringLiteral(VELTRIX_PLUGIN_DIR "/designer/libveltrixwidgets.so"));
-        QCOMPARE(plugin.metaData().value(QLatin1String("IID")).toString(),
-                 QStringLiteral("org.qt-project.Qt.QDesignerCustomWidgetCollectionInterface"));
+        QCoreApplication::setLibraryPaths({ VELTRIX_PLUGIN_DIR });
+        QPluginLoader plugin(VELTRIX_PLUGIN_DIR "/designer/libveltrixwidgets.so");
         auto *collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(plugin.instance());
         QVERIFY2(collection, qPrintable(plugin.errorString()));
         for (QDesignerCustomWidgetInterface *widget : collection->customWidgets())
             m_widgets.insert(widget->name(), widget);
-        QCOMPARE(m_widgets.keys(), QStringLiteral(VELTRIX_EXPORTED_WIDGETS).split(QLatin1Char(',')));
+        QCOMPARE(m_widgets.keys(), QString(VELTRIX_EXPORTED_WIDGETS).split(','));
 
-        QPixmap picture(24, 16);
-        picture.fill(Qt::darkBlue);
-        QVERIFY(picture.save(m_formDir.filePath(QStringLiteral("picture.png"))));
-        QFile file(QStringLiteral(VELTRIX_TEST_FORMS "/veltrix_widgets.ui"));
-        m_ui = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        QFile file(VELTRIX_TEST_FORMS "/veltrix_widgets.ui");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        m_ui = file.readAll();
         m_form.reset(load(m_ui));
         QVERIFY(m_form);
-
         m_core = QDesignerComponents::createFormEditor(this);
         m_core->setPropertyEditor(QDesignerComponents::createPropertyEditor(m_core, nullptr));
         new QDesignerIntegration(m_core, this);
@@ -65,19 +60,17 @@ private slots:
 
     void widget_data()
     {
-        QTest::addColumn<QString>("name");
+        VeltrixTest::columns<QString>({ "name" });
         for (const QString &name : m_widgets.keys())
             QTest::newRow(qPrintable(name)) << name;
     }
 
+    // What Designer shows of a widget, and what it writes into a form for a new one.
     void widget()
     {
         QFETCH(QString, name);
         QDesignerCustomWidgetInterface *widget = m_widgets.value(name);
-        const bool container = name == QLatin1String("QSlideMaster") || name == QLatin1String("QStyledGroupBox");
-        QCOMPARE(widget->isContainer(), container);
-        QCOMPARE(widget->group(), QStringLiteral("Veltrix"));
-        QCOMPARE(widget->includeFile(), name + QStringLiteral(".h"));
+        const QString container = name == "QSlideMaster" || name == "QStyledGroupBox" ? "1" : "";
         QVERIFY(!widget->toolTip().isEmpty() && widget->whatsThis().size() > widget->toolTip().size());
         // A picture on a clear ground.
         const QImage icon = widget->icon().pixmap(32, 32).toImage();
@@ -88,90 +81,82 @@ private slots:
         QDomDocument dom;
         QVERIFY2(dom.setContent(widget->domXml()), qPrintable(widget->domXml()));
         const QDomElement custom = dom.documentElement().firstChildElement("customwidgets").firstChildElement();
-        const auto text = [&custom](const char *tag) { return custom.firstChildElement(QLatin1String(tag)).text(); };
-        QCOMPARE(dom.documentElement().firstChildElement("widget").attribute("class"), name);
-        QCOMPARE(text("class"), name);
-        QCOMPARE(text("header"), widget->includeFile());
-        QCOMPARE(text("container") == QLatin1String("1"), container);
+        const auto xml = [&custom](const char *tag) { return custom.firstChildElement(tag).text(); };
         QWidget parent;
-        const QWidget *created = widget->createWidget(&parent);
-        QCOMPARE(QString::fromLatin1(created->metaObject()->className()), name);
-        QCOMPARE(QString::fromLatin1(created->metaObject()->superClass()->className()), text("extends"));
+        const QMetaObject *created = widget->createWidget(&parent)->metaObject();
+        QCOMPARE(QStringList({ widget->group(), widget->includeFile(), widget->isContainer() ? "1" : "", created->className() }),
+                 QStringList({ "Veltrix", name + ".h", container, name }));
+        QCOMPARE(QStringList({ dom.documentElement().firstChildElement("widget").attribute("class"), xml("class"),
+                               xml("header"), xml("container"), xml("extends") }),
+                 QStringList({ name, name, name + ".h", container, created->superClass()->className() }));
     }
 
+    // The pixmap is read relative to the form and the button takes its size. The page made inside a slide
+    // becomes its central widget, in QUiLoader and in Designer, which offers neither to add nor to remove one.
     void pixmapAndPage()
     {
-        // The pixmap is read relative to the form; the button takes its size.
-        QCOMPARE(m_form->findChild<QPixmapButton *>(QStringLiteral("picture"))->iconSize(), QSize(24, 16));
-        // QUiLoader: the page created inside the slide becomes its central widget.
-        auto *slide = m_form->findChild<QSlideMaster *>(QStringLiteral("slide"));
-        QCOMPARE(slide->centralWidget()->objectName(), QStringLiteral("slidePage"));
-        // A slide without a page: a child added once control is back in the
-        // event loop is the application's own.
-        QScopedPointer<QWidget> empty(m_widgets.value(QStringLiteral("QSlideMaster"))->createWidget(nullptr));
+        QCOMPARE(m_form->findChild<QPixmapButton *>("picture")->iconSize(), QSize(24, 16));
+        QCOMPARE(m_form->findChild<QSlideMaster *>("slide")->centralWidget()->objectName(), QString("slidePage"));
+        // A slide without a page: a child added once control is back in the event loop is the application's own.
+        QScopedPointer<QWidget> empty(m_widgets.value("QSlideMaster")->createWidget(nullptr));
         const QWidget *placeholder = static_cast<QSlideMaster *>(empty.data())->centralWidget();
         QCoreApplication::processEvents();
         new QWidget(empty.data());
         QCOMPARE(static_cast<QSlideMaster *>(empty.data())->centralWidget(), placeholder);
 
-        // Designer: one fixed page, that it offers neither to add nor to remove.
         QScopedPointer<QDesignerFormWindowInterface> form(openInDesigner(m_ui));
         QVERIFY(form);
-        slide = form->mainContainer()->findChild<QSlideMaster *>(QStringLiteral("slide"));
+        auto *slide = form->mainContainer()->findChild<QSlideMaster *>("slide");
         auto *container = qt_extension<QDesignerContainerExtension *>(m_core->extensionManager(), slide);
-        QVERIFY(container && container->count() == 1 && container->widget(0) == slide->centralWidget());
-        QCOMPARE(container->widget(0)->objectName(), QStringLiteral("slidePage"));
-        QVERIFY(!container->canAddWidget() && !container->canRemove(0));
+        QVERIFY(container && container->count() == 1 && !container->canAddWidget() && !container->canRemove(0));
+        QCOMPARE(container->widget(0), slide->centralWidget());
+        QCOMPARE(container->widget(0)->objectName(), QString("slidePage"));
     }
 
+    // "object.property" as QUiLoader reads it from the test form; the edit made in Designer (none: saved
+    // unedited) as its property editor makes it, and what the saved form then holds.
     void properties_data()
     {
-        QTest::addColumn<QString>("objectName");
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<QString>("loaded"); // from the test form
-        QTest::addColumn<QVariant>("edit"); // invalid: saved unedited
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("read");
-        QTest::newRow("enum: button type") << "okButton" << "buttonType" << "GRADIENT_BLUE" << QVariant(4)
-            << "<enum>StyleHelper::GRADIENT_BLACK</enum>" << "GRADIENT_BLACK";
-        QTest::newRow("flags, unedited") << "okButton" << "buttonOptions" << "BO_ICON_LEFT_ALIGNED" << QVariant()
-            << "<set>QStyledPushButton::BO_ICON_LEFT_ALIGNED</set>" << "BO_ICON_LEFT_ALIGNED";
-        QTest::newRow("string: header title") << "header" << "applicationTitle" << "Form Title" << QVariant("Edited")
-            << "<string>Edited</string>" << "Edited";
-        QTest::newRow("string: IP address") << "ipEdit" << "ipAdress" << "192.168.1.10" << QVariant("10.0.0.254")
-            << "<string>10.0.0.254</string>" << "10.0.0.254";
-        QTest::newRow("int: navigation id") << "step" << "id" << "3" << QVariant(7) << "<number>7</number>" << "7";
+        VeltrixTest::columns<QString, QString, QVariant, QString>({ "property", "loaded", "edit", "saved" });
+        QTest::newRow("enum: button type")
+            << "okButton.buttonType" << "GRADIENT_BLUE" << QVariant(4) << "<enum>StyleHelper::GRADIENT_BLACK</enum>";
+        QTest::newRow("flags, unedited") << "okButton.buttonOptions" << "BO_ICON_LEFT_ALIGNED" << QVariant()
+                                         << "<set>QStyledPushButton::BO_ICON_LEFT_ALIGNED</set>";
+        QTest::newRow("string: header title")
+            << "header.applicationTitle" << "Form Title" << QVariant("Edited") << "<string>Edited</string>";
+        QTest::newRow("string: IP address")
+            << "ipEdit.ipAdress" << "192.168.1.10" << QVariant("10.0.0.254") << "<string>10.0.0.254</string>";
+        QTest::newRow("int: navigation id") << "step.id" << "3" << QVariant(7) << "<number>7</number>";
     }
 
-    // The test form as QUiLoader reads it; then one property edited in Designer
-    // as its property editor does, saved, and read back by Designer and QUiLoader.
+    // The saved form, read back by Designer and by QUiLoader, gives what Designer showed before saving.
     void properties()
     {
-        QFETCH(QString, objectName);
         QFETCH(QString, property);
         QFETCH(QString, loaded);
         QFETCH(QVariant, edit);
-        QFETCH(QString, written);
-        QFETCH(QString, read);
+        QFETCH(QString, saved);
+        const QString object = property.section('.', 0, 0);
+        const QString name = property.section('.', 1);
         const auto text = [&](const QWidget *form) {
-            return propertyText(form->findChild<QWidget *>(objectName), qPrintable(property));
+            return propertyText(form->findChild<QWidget *>(object), qPrintable(name));
         };
         QCOMPARE(text(m_form.data()), loaded);
 
         QScopedPointer<QDesignerFormWindowInterface> form(openInDesigner(m_ui));
         QVERIFY(form);
-        QWidget *widget = form->mainContainer()->findChild<QWidget *>(objectName);
+        QWidget *widget = form->mainContainer()->findChild<QWidget *>(object);
         auto *sheet = qt_extension<QDesignerPropertySheetExtension *>(m_core->extensionManager(), widget);
-        QVERIFY(sheet->indexOf(property) >= 0 && sheet->isVisible(sheet->indexOf(property)));
+        QVERIFY(sheet->indexOf(name) >= 0 && sheet->isVisible(sheet->indexOf(name)));
         if (edit.isValid())
-            form->cursor()->setWidgetProperty(widget, property, edit);
-        const QByteArray saved = form->contents().toUtf8();
-        QVERIFY2(saved.contains(written.toUtf8()), saved.constData());
-        QScopedPointer<QDesignerFormWindowInterface> reopened(openInDesigner(saved));
-        QScopedPointer<QWidget> reloaded(load(saved));
+            form->cursor()->setWidgetProperty(widget, name, edit);
+        const QString shown = text(form->mainContainer());
+        const QByteArray contents = form->contents().toUtf8();
+        QVERIFY2(contents.contains(saved.toUtf8()), contents.constData());
+        QScopedPointer<QDesignerFormWindowInterface> reopened(openInDesigner(contents));
+        QScopedPointer<QWidget> reloaded(load(contents));
         QVERIFY(reopened && reloaded);
-        QCOMPARE(text(reopened->mainContainer()), read);
-        QCOMPARE(text(reloaded.data()), read);
+        QCOMPARE(QStringList({ text(reopened->mainContainer()), text(reloaded.data()) }), QStringList({ shown, shown }));
     }
 };
 
