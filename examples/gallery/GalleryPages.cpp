@@ -1,5 +1,9 @@
 #include "GalleryPages.h"
 
+#include <QMetaProperty>
+
+#include <QStyledPushButton.h>
+
 #include <algorithm>
 
 namespace {
@@ -21,4 +25,18 @@ GalleryPageRegistration::GalleryPageRegistration(const GalleryPage &page)
 const QVector<GalleryPage> &galleryPages()
 {
     return registry();
+}
+
+QMetaEnum buttonEnum(const char *property)
+{
+    const QMetaObject &meta = QStyledPushButton::staticMetaObject;
+    return meta.property(meta.indexOfProperty(property)).enumerator();
+}
+
+QStyledPushButton *styledButton(const QString &text, int type, int design, QWidget *parent)
+{
+    auto *button = new QStyledPushButton(text, parent);
+    button->setButtonType(StyleHelper::ButtonType(type));
+    button->setButtonDesign(StyleHelper::ButtonDesign(design));
+    return button;
 }

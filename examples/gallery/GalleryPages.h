@@ -1,8 +1,11 @@
 #ifndef GALLERYPAGES_H
 #define GALLERYPAGES_H
 
+#include <QMetaEnum>
 #include <QVector>
 
+class QString;
+class QStyledPushButton;
 class QWidget;
 
 // A page of the gallery. Each page lives in its own file under pages/ and
@@ -22,6 +25,13 @@ struct GalleryPageRegistration
 {
     explicit GalleryPageRegistration(const GalleryPage &page);
 };
+
+// An enumeration of QStyledPushButton, reached through its property as a host
+// or Designer would reach it ("buttonType", "buttonDesign").
+QMetaEnum buttonEnum(const char *property);
+
+// A styled push button of a type and design (StyleHelper's values).
+QStyledPushButton *styledButton(const QString &text, int type, int design, QWidget *parent);
 
 #define GALLERY_PAGE_CONCAT2(a, b) a##b
 #define GALLERY_PAGE_CONCAT(a, b) GALLERY_PAGE_CONCAT2(a, b)

@@ -38,6 +38,7 @@
 #include <QStyledMenuBar.h>
 #include <QStyledPushButton.h>
 
+#include "GalleryPages.h"
 #include "GalleryStyles.h"
 
 namespace {
@@ -49,20 +50,6 @@ QWidget *frameWidget(QBoxLayout **layout)
     *layout = new QVBoxLayout(widget);
     (*layout)->setContentsMargins(10, 10, 10, 10);
     return widget;
-}
-
-QMetaEnum buttonEnum(const char *property)
-{
-    const QMetaObject &meta = QStyledPushButton::staticMetaObject;
-    return meta.property(meta.indexOfProperty(property)).enumerator();
-}
-
-QStyledPushButton *styledButton(const QString &text, int type, int design, QWidget *parent)
-{
-    auto *button = new QStyledPushButton(text, parent);
-    button->setButtonType(StyleHelper::ButtonType(type));
-    button->setButtonDesign(StyleHelper::ButtonDesign(design));
-    return button;
 }
 
 // Checkable buttons edge to edge, the first one checked.

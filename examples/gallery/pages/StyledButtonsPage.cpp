@@ -22,22 +22,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("Gallery", text);
 }
 
-// The enumerations are reached through the button's property, as a host or
-// Designer would reach them.
-QMetaEnum buttonEnum(const char *property)
-{
-    const QMetaObject &mo = QStyledPushButton::staticMetaObject;
-    return mo.property(mo.indexOfProperty(property)).enumerator();
-}
-
-QStyledPushButton *styledButton(const QString &text, int type, int design, QWidget *parent)
-{
-    auto *button = new QStyledPushButton(text, parent);
-    button->setButtonType(StyleHelper::ButtonType(type));
-    button->setButtonDesign(StyleHelper::ButtonDesign(design));
-    return button;
-}
-
 // Buttons of one design placed edge to edge, one of them checked, so that
 // the look can join them into one control.
 QWidget *buttonRow(const QStringList &texts, const QVector<int> &designs, int type, QWidget *parent)
