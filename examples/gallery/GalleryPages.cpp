@@ -1,5 +1,7 @@
 #include "GalleryPages.h"
 
+#include <QButtonGroup>
+#include <QHBoxLayout>
 #include <QMetaProperty>
 
 #include <QStyledPushButton.h>
@@ -39,4 +41,21 @@ QStyledPushButton *styledButton(const QString &text, int type, int design, QWidg
     button->setButtonType(StyleHelper::ButtonType(type));
     button->setButtonDesign(StyleHelper::ButtonDesign(design));
     return button;
+}
+
+QWidget *buttonRow(const QStringList &texts, const QVector<int> &designs, int type, QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *group = new QButtonGroup(row);
+    for (int i = 0; i < texts.size(); ++i) {
+        QStyledPushButton *button = styledButton(texts.at(i), type, designs.at(i), row);
+        button->setCheckable(true);
+        button->setChecked(i == 0);
+        group->addButton(button);
+        layout->addWidget(button);
+    }
+    return row;
 }

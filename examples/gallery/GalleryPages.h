@@ -2,6 +2,7 @@
 #define GALLERYPAGES_H
 
 #include <QMetaEnum>
+#include <QStringList>
 #include <QVector>
 
 class QString;
@@ -32,6 +33,10 @@ QMetaEnum buttonEnum(const char *property);
 
 // A styled push button of a type and design (StyleHelper's values).
 QStyledPushButton *styledButton(const QString &text, int type, int design, QWidget *parent);
+
+// Checkable styled buttons of one type placed edge to edge in a row, the
+// first one checked, so that the look can join them into one control.
+QWidget *buttonRow(const QStringList &texts, const QVector<int> &designs, int type, QWidget *parent);
 
 #define GALLERY_PAGE_CONCAT2(a, b) a##b
 #define GALLERY_PAGE_CONCAT(a, b) GALLERY_PAGE_CONCAT2(a, b)

@@ -6,7 +6,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QFormLayout>
@@ -52,22 +51,11 @@ QWidget *frameWidget(QBoxLayout **layout)
     return widget;
 }
 
-// Checkable buttons edge to edge, the first one checked.
+// A row of joined buttons (see GalleryPages.h) that keeps to its buttons' width.
 QWidget *buttonRow(const QStringList &texts, const QVector<int> &designs, int type)
 {
-    auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto *group = new QButtonGroup(row);
-    for (int i = 0; i < texts.size(); ++i) {
-        QStyledPushButton *button = styledButton(texts.at(i), type, designs.at(i), row);
-        button->setCheckable(true);
-        button->setChecked(i == 0);
-        group->addButton(button);
-        layout->addWidget(button);
-    }
-    layout->addStretch(1);
+    QWidget *row = buttonRow(texts, designs, type, nullptr);
+    static_cast<QBoxLayout *>(row->layout())->addStretch(1);
     return row;
 }
 

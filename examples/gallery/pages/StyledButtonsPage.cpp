@@ -1,7 +1,6 @@
 // Styled push buttons in every type and design, and with icons: the colour
 // schemes and row shapes the looks give them. Combo boxes have their own page.
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,25 +19,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("Gallery", text);
-}
-
-// Buttons of one design placed edge to edge, one of them checked, so that
-// the look can join them into one control.
-QWidget *buttonRow(const QStringList &texts, const QVector<int> &designs, int type, QWidget *parent)
-{
-    auto *row = new QWidget(parent);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto *group = new QButtonGroup(row);
-    for (int i = 0; i < texts.size(); ++i) {
-        QStyledPushButton *button = styledButton(texts.at(i), type, designs.at(i), row);
-        button->setCheckable(true);
-        button->setChecked(i == 0);
-        group->addButton(button);
-        layout->addWidget(button);
-    }
-    return row;
 }
 
 QWidget *typesAndDesigns(QWidget *parent)
