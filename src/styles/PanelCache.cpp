@@ -13,15 +13,24 @@ namespace {
 bool cacheEnabled = true;
 
 // A sliced panel keeps this many of its repeated columns: unscaled blits of a
-// few columns each are far cheaper than stretching one. Each blit costs a few
-// thousand instructions whatever its size, so a sliced button costs more than
-// a whole one; but whole panels are kept per width, which for the gallery's
-// buttons alone would take more than a megabyte.
+// few columns each are far cheaper than stretching one, and each blit costs a
+// few thousand instructions whatever its size, so the columns are as many as
+// most buttons need between their ends. Whole panels would be kept per width,
+// which for the gallery's buttons alone would take more than a megabyte.
 constexpr int MiddleColumns = 32;
 // What the looks keep in QPixmapCache at most, counted at one device pixel per
 // logical one (four times as many bytes at 2x); beyond it the panels used
 // least recently make room.
 constexpr qint64 ByteBudget = 512 * 1024;
+
+// How a sliced panel's middle is kept.
+struct SliceLayout
+{
+    // A middle that fills (nearly) the panel's height, a button's, stays joined to the left end in one
+    // pixmap, so that a button of usual width takes two blits: that pixmap and the right end.
+    bool joined = false;
+    int middleTop = 0; // otherwise only its rows with anything in them are kept; where they start, in logical pixels
+};
 
 struct Entry
 {
@@ -31,7 +40,7 @@ struct Entry
     QVector<bool> empty;
     qint64 bytes = 0;
     quint64 lastUse = 0;
-    int middleTop = 0; // where a sliced panel's kept middle rows start, in logical pixels
+    SliceLayout layout;
 };
 
 struct Panels
@@ -88,7 +97,7 @@ QPair<int, int> usedRows(const QPixmap &pixmap)
 }
 
 // The pixmaps of `key`, or false when QPixmapCache no longer has all of them.
-bool find(const CacheKey &key, QPixmap *parts, int *middleTop)
+bool find(const CacheKey &key, QPixmap *parts, SliceLayout *layout)
 {
     Panels &all = panels();
     const auto entry = all.entries.find(key);
@@ -101,11 +110,11 @@ bool find(const CacheKey &key, QPixmap *parts, int *middleTop)
             return false;
     }
     entry->lastUse = ++all.clock;
-    *middleTop = entry->middleTop;
+    *layout = entry->layout;
     return true;
 }
 
-void insert(const CacheKey &key, QPixmap *parts, int count, int middleTop)
+void insert(const CacheKey &key, QPixmap *parts, int count, SliceLayout layout)
 {
     Panels &all = panels();
     Entry &entry = all.entries[key];
@@ -117,7 +126,7 @@ void insert(const CacheKey &key, QPixmap *parts, int count, int middleTop)
         entry.bytes += logicalBytes(parts[i]);
     }
     entry.lastUse = ++all.clock;
-    entry.middleTop = middleTop;
+    entry.layout = layout;
     all.bytes += entry.bytes;
     while (all.bytes > ByteBudget && all.entries.size() > 1) {
         auto oldest = std::min_element(all.entries.begin(), all.entries.end(),
@@ -130,21 +139,26 @@ void insert(const CacheKey &key, QPixmap *parts, int count, int middleTop)
 }
 
 // Cuts the whole panel in parts[0] into its left end, `middle` columns of its middle and its right
-// end. Only the rows of the middle with anything in them are kept and drawn (none between a step's
-// badge and its marker, a line along a current step's bottom), as a whole number of logical pixels;
-// returns where they start.
-int slice(QPixmap *parts, Slices slices, int middle, int ratio)
+// end. A middle that fills nearly all rows stays joined to the left end in parts[0]; otherwise only
+// its rows with anything in them are kept and drawn, in parts[1] (none between a step's badge and its
+// marker, a line along a current step's bottom), as a whole number of logical pixels.
+SliceLayout slice(QPixmap *parts, Slices slices, int middle, int ratio)
 {
     const QPixmap whole = parts[0];
-    parts[0] = whole.copy(0, 0, slices.left * ratio, whole.height());
-    parts[1] = whole.copy(slices.left * ratio, 0, middle * ratio, whole.height());
+    const QPixmap columns = whole.copy(slices.left * ratio, 0, middle * ratio, whole.height());
+    const QPair<int, int> rows = usedRows(columns);
+    SliceLayout layout;
+    layout.joined = 4 * (rows.second - rows.first + 1) >= 3 * whole.height();
+    parts[0] = whole.copy(0, 0, (slices.left + (layout.joined ? middle : 0)) * ratio, whole.height());
     parts[2] = whole.copy(whole.width() - slices.right * ratio, 0, slices.right * ratio, whole.height());
-    const QPair<int, int> rows = usedRows(parts[1]);
-    const int top = rows.first / ratio, bottom = rows.second / ratio;
-    parts[1] = rows.second < 0 ? QPixmap() : parts[1].copy(0, top * ratio, parts[1].width(), (bottom - top + 1) * ratio);
+    if (!layout.joined && rows.second >= 0) {
+        layout.middleTop = rows.first / ratio;
+        const int bottom = rows.second / ratio;
+        parts[1] = columns.copy(0, layout.middleTop * ratio, columns.width(), (bottom - layout.middleTop + 1) * ratio);
+    }
     for (int i = 0; i < 3; ++i)
         parts[i].setDevicePixelRatio(ratio);
-    return rows.second < 0 ? 0 : top;
+    return layout;
 }
 
 // Draws `paint` into a new pixmap of `area`, as it would draw on `painter`.
@@ -211,27 +225,35 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
          << int(painter->renderHints()) << pen.color() << int(pen.widthF() * 64) << int(pen.style()) << int(pen.capStyle())
          << int(pen.joinStyle()) << int(pen.isCosmetic()) << int(painter->brush().style()) << painter->brush().color();
     QPixmap parts[3];
-    int middleTop = 0;
-    if (!find(full, parts, &middleTop)) {
+    SliceLayout layout;
+    if (!find(full, parts, &layout)) {
         parts[0] = render(painter, area, ratio, opaque, paint);
         if (sliced)
-            middleTop = slice(parts, slices, middle, ratio);
-        insert(full, parts, sliced ? 3 : 1, middleTop);
+            layout = slice(parts, slices, middle, ratio);
+        insert(full, parts, sliced ? 3 : 1, layout);
     }
     // A blit at whole pixels looks the same with or without smoothing, but the raster engine takes
     // its fast path only without it.
     const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
     if (smooth)
         painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter->drawPixmap(area.topLeft(), parts[0]);
-    if (sliced) {
+    if (!sliced) {
+        painter->drawPixmap(area.topLeft(), parts[0]);
+    } else {
+        // The middle repeats from its kept columns: after the left end in the joined pixmap, or on their own.
         const int end = area.left() + area.width() - slices.right;
-        for (int x = area.left() + slices.left; !parts[1].isNull() && x < end; x += middle) {
-            if (end - x >= middle)
-                painter->drawPixmap(QPoint(x, area.top() + middleTop), parts[1]);
-            else
-                painter->drawPixmap(QPointF(x, area.top() + middleTop), parts[1], QRectF(0, 0, (end - x) * ratio, parts[1].height()));
+        const QPixmap &columns = layout.joined ? parts[0] : parts[1];
+        const int from = layout.joined ? slices.left : 0;
+        const int top = area.top() + layout.middleTop;
+        int x = area.left() + slices.left;
+        if (layout.joined) {
+            x = qMin(end, x + middle);
+            painter->drawPixmap(area.topLeft(), parts[0], QRectF(0, 0, (x - area.left()) * ratio, parts[0].height()));
+        } else {
+            painter->drawPixmap(area.topLeft(), parts[0]);
         }
+        for (; !columns.isNull() && x < end; x += middle)
+            painter->drawPixmap(QPointF(x, top), columns, QRectF(from * ratio, 0, qMin(middle, end - x) * ratio, columns.height()));
         painter->drawPixmap(QPoint(end, area.top()), parts[2]);
     }
     if (smooth)

@@ -300,12 +300,16 @@ void drawPushButtonLabel(const Look &look, const QProxyStyle *style, const QStyl
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
     if (!button)
         return;
-    painter->save();
+    // The label changes only the pen and the font; putting back those two is cheaper than save() and restore().
+    const QPen pen = painter->pen();
+    const QFont font = painter->font();
     if (const auto *step = qobject_cast<const QNavigationButton *>(widget))
         drawStepText(look, button, painter, step);
     else
         drawButtonText(look, style, button, painter, widget);
-    painter->restore();
+    painter->setPen(pen);
+    if (painter->font() != font)
+        painter->setFont(font);
 }
 
 void polishHeaderLabels(const Look &look, QStyledHeader *header)
