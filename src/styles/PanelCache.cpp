@@ -61,12 +61,6 @@ bool isWhole(qreal value)
     return qFuzzyIsNull(value - qRound(value));
 }
 
-// Where a blit is pixel for pixel what drawing directly gives: on whole pixels, nothing blended differently.
-bool blitsLikeDrawing(const QPainter *painter)
-{
-    return cacheEnabled && onWholePixels(painter) && qFuzzyCompare(painter->opacity(), 1.0)
-        && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
-}
 
 qint64 bytesOf(const QPixmap &pixmap)
 {
@@ -190,6 +184,12 @@ bool onWholePixels(const QPainter *painter)
     return engine && engine->type() == QPaintEngine::Raster && world.type() <= QTransform::TxTranslate
         && isWhole(world.dx()) && isWhole(world.dy()) && device.type() <= QTransform::TxScale && device.m11() == device.m22()
         && isWhole(device.m11()) && device.m11() >= 1;
+}
+
+bool blitsLikeDrawing(const QPainter *painter)
+{
+    return cacheEnabled && onWholePixels(painter) && qFuzzyCompare(painter->opacity(), 1.0)
+        && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
 void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush)

@@ -64,6 +64,10 @@ struct Slices
 // at a whole device pixel ratio.
 bool onWholePixels(const QPainter *painter);
 
+// Whether a blit from the cache gives, pixel for pixel, what drawing directly on `painter` gives: on
+// whole pixels, nothing blended differently, and the cache switched on.
+bool blitsLikeDrawing(const QPainter *painter);
+
 // painter->fillRect(rect, brush). On whole pixels antialiasing changes none of a rectangle's pixels,
 // but the raster engine's antialiased fill costs about six times the plain one, so it is off there.
 void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush);

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPainterPath>
 #include <QProxyStyle>
+#include <QStaticText>
 #include <QStyleOption>
+#include <QTextLayout>
 
 #include <functional>
 
@@ -86,6 +88,41 @@ LabelLayout layoutLabel(const QStyle *style, const QStyleOptionButton *option, c
     return layout;
 }
 
+// painter->drawText(rect, Qt::AlignCenter, text) for a short single-line text drawn again and again (a
+// step's number). Where the panel cache applies, its layout is made once per text and font and kept
+// (QStaticText), and placed where drawText() centres it; the glyphs are still drawn every time.
+void drawCentredText(QPainter *painter, const QRect &rect, const QString &text)
+{
+    struct Prepared
+    {
+        QStaticText text;
+        QSizeF size; // as drawText() measures the line: its advance, its ascent plus descent
+    };
+    static QHash<QPair<QString, QFont>, Prepared> prepared; // bounded: a few numbers in a few fonts
+    if (!blitsLikeDrawing(painter))
+        return painter->drawText(rect, Qt::AlignCenter, text);
+    const QPair<QString, QFont> key(text, painter->font());
+    auto found = prepared.find(key);
+    if (found == prepared.end()) {
+        QTextLayout layout(text, key.second);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(rect.width());
+        layout.endLayout();
+        QStaticText staticText(text);
+        staticText.setTextFormat(Qt::PlainText);
+        staticText.setPerformanceHint(QStaticText::AggressiveCaching);
+        if (prepared.size() > 64)
+            prepared.clear();
+        found = prepared.insert(key, { staticText, QSizeF(line.horizontalAdvance(), line.ascent() + line.descent()) });
+    }
+    const QSizeF size = found->size;
+    if (size.width() > rect.width() || size.height() > rect.height()) // drawText() would clip
+        return painter->drawText(rect, Qt::AlignCenter, text);
+    painter->drawStaticText(QPointF(rect.x() + (rect.width() - size.width()) / 2, rect.y() + (rect.height() - size.height()) / 2),
+                            found->text);
+}
+
 void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOption *option, QPainter *painter,
                    const QNavigationButton *button)
 {
@@ -134,7 +171,7 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
     pen.setColor(look.stepNumberColor(step));
     painter->setPen(pen);
     const bool twoDigits = style->styleOptions().testFlag(CommonStyle::CS_TWO_DIGIT_NUMBERS);
-    painter->drawText(badge.adjusted(0, 0, 0, -1), Qt::AlignCenter, navigationNumberText(button->id(), twoDigits));
+    drawCentredText(painter, badge.adjusted(0, 0, 0, -1), navigationNumberText(button->id(), twoDigits));
 }
 
 // A navigation step's own text, after the badge and its margins.
