@@ -9,6 +9,7 @@
 #include <QStyleOption>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <functional>
 
 #include "PanelCache.h"
@@ -88,39 +89,52 @@ LabelLayout layoutLabel(const QStyle *style, const QStyleOptionButton *option, c
     return layout;
 }
 
-// painter->drawText(rect, Qt::AlignCenter, text) for a short single-line text drawn again and again (a
-// step's number). Where the panel cache applies, its layout is made once per text and font and kept
-// (QStaticText), and placed where drawText() centres it; the glyphs are still drawn every time.
-void drawCentredText(QPainter *painter, const QRect &rect, const QString &text)
+// painter->drawText(rect, flags, text) for a single line drawn again and again (a step's number and
+// title), centred or, left to right, left-aligned, vertically centred. Where the panel
+// cache applies, the text's layout is made once per text and font and kept (QStaticText) and placed
+// where drawText() places it; the glyphs are still drawn every time. Text drawText() would clip, or
+// treat specially (line breaks, tabs), goes to drawText().
+void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QString &text)
 {
     struct Prepared
     {
         QStaticText text;
         QSizeF size; // as drawText() measures the line: its advance, its ascent plus descent
     };
-    static QHash<QPair<QString, QFont>, Prepared> prepared; // bounded: a few numbers in a few fonts
-    if (!blitsLikeDrawing(painter))
-        return painter->drawText(rect, Qt::AlignCenter, text);
+    static QHash<QPair<QString, QFont>, Prepared> prepared; // bounded: a few steps in a few fonts
+    const bool centred = flags & Qt::AlignHCenter;
+    const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c < QLatin1Char(' ') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    });
+    // A painter's automatic direction follows the text, as a left-to-right one does for left-to-right text.
+    const Qt::LayoutDirection direction = painter->layoutDirection();
+    const bool leftToRight = direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.isRightToLeft());
+    if (!plain || !blitsLikeDrawing(painter) || (!centred && !leftToRight))
+        return painter->drawText(rect, flags, text);
     const QPair<QString, QFont> key(text, painter->font());
     auto found = prepared.find(key);
     if (found == prepared.end()) {
+        QTextOption option;
+        option.setTextDirection(Qt::LeftToRight); // as drawText() lays out for the painter's direction
+        option.setWrapMode(QTextOption::ManualWrap);
         QTextLayout layout(text, key.second);
+        layout.setTextOption(option);
         layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(rect.width());
+        const QTextLine line = layout.createLine();
         layout.endLayout();
         QStaticText staticText(text);
         staticText.setTextFormat(Qt::PlainText);
+        staticText.setTextOption(option);
         staticText.setPerformanceHint(QStaticText::AggressiveCaching);
         if (prepared.size() > 64)
             prepared.clear();
         found = prepared.insert(key, { staticText, QSizeF(line.horizontalAdvance(), line.ascent() + line.descent()) });
     }
     const QSizeF size = found->size;
-    if (size.width() > rect.width() || size.height() > rect.height()) // drawText() would clip
-        return painter->drawText(rect, Qt::AlignCenter, text);
-    painter->drawStaticText(QPointF(rect.x() + (rect.width() - size.width()) / 2, rect.y() + (rect.height() - size.height()) / 2),
-                            found->text);
+    if (size.width() > rect.width() || size.height() > rect.height())
+        return painter->drawText(rect, flags, text);
+    const qreal x = centred ? (rect.width() - size.width()) / 2 : 0;
+    painter->drawStaticText(QPointF(rect.x() + x, rect.y() + (rect.height() - size.height()) / 2), found->text);
 }
 
 void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOption *option, QPainter *painter,
@@ -171,7 +185,7 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
     pen.setColor(look.stepNumberColor(step));
     painter->setPen(pen);
     const bool twoDigits = style->styleOptions().testFlag(CommonStyle::CS_TWO_DIGIT_NUMBERS);
-    drawCentredText(painter, badge.adjusted(0, 0, 0, -1), navigationNumberText(button->id(), twoDigits));
+    drawLaidOutText(painter, badge.adjusted(0, 0, 0, -1), Qt::AlignCenter, navigationNumberText(button->id(), twoDigits));
 }
 
 // A navigation step's own text, after the badge and its margins.
@@ -184,8 +198,8 @@ void drawStepText(const Look &look, const QStyleOption *option, QPainter *painte
     painter->setPen(pen);
     if (const int weight = look.stepTextWeight(step); weight >= 0)
         painter->setFont(weightedFont(painter->font(), weight));
-    painter->drawText(option->rect.adjusted(Metrics::navigationTextIndent(option), 0, 0, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, button->text());
+    drawLaidOutText(painter, option->rect.adjusted(Metrics::navigationTextIndent(option), 0, 0, 0),
+                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, button->text());
 }
 
 void drawButtonText(const Look &look, const QProxyStyle *style, const QStyleOptionButton *option, QPainter *painter,
