@@ -1,9 +1,4 @@
-#include <QActionGroup>
-#include <QMenu>
-#include <QtTest>
-
 #include <QInternationalizationHelper.h>
-#include <QStyledHeader.h>
 
 #include <stdexcept>
 
