@@ -1,12 +1,7 @@
 // The gallery as a new user meets it.
-#include <QApplication>
-#include <QComboBox>
-#include <QtTest>
-
-#include <QIpAdressEdit.h>
-
 #include "GalleryStyles.h"
 #include "GalleryWindow.h"
+#include "TestSupport.h"
 
 class TestGalleryWindow : public QObject
 {

@@ -1,9 +1,4 @@
-#include <QActionGroup>
-#include <QMenu>
-#include <QtTest>
-
 #include <QInternationalizationHelper.h>
-#include <QStyledHeader.h>
 
 #include <stdexcept>
 
@@ -82,7 +77,6 @@ private slots:
             << "veltrix:fr" << "En-tête d’application/Titre de l’application/Nom de l’application";
 
         const QString menu = "de>app_de.qm fr>app_fr.qm menu ";
-        QTest::newRow("menu: the built-in language checked") << menu + "entries" << "Deutsch English* Français";
         QTest::newRow("menu made twice") << menu + "menu entries" << "Deutsch English Français Deutsch English* Français";
         QTest::newRow("pick") << menu + "pick:Français entries count" << "Deutsch English Français* | 1 Français";
         QTest::newRow("pick, tied twice") << menu + "menu pick:Deutsch count" << "2 Deutsch";

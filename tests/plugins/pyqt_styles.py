@@ -19,7 +19,8 @@ except ImportError as error:
     print(f"Skipped: no PyQt{major} for {sys.executable} ({error}); install python3-pyqt{major}")
     sys.exit(1 if os.environ.get("CI") == "true" else 0)
 
-LOOKS = {"VeltrixGradient": "GradientStyle", "VeltrixFlat": "FlatStyle", "VeltrixCommon": "CommonStyle"}
+# Which keys the plugin offers and which class each makes is tst_styleplugin's to check.
+LOOKS = ["VeltrixGradient", "VeltrixFlat", "VeltrixCommon"]
 failures = []
 
 
@@ -40,9 +41,6 @@ def settled(widget):
 
 
 app = QtWidgets.QApplication(["pyqt_styles"])
-keys = [key.lower() for key in QtWidgets.QStyleFactory.keys()]
-check(all(look.lower() in keys for look in LOOKS), f"keys offered: {QtWidgets.QStyleFactory.keys()}")
-
 shown = QtWidgets.QMainWindow()
 shown.menuBar().addMenu("&File").addAction("&Quit")
 tabs = QtWidgets.QTabWidget()
@@ -60,10 +58,8 @@ shown.show()
 
 os.makedirs(out_dir, exist_ok=True)
 images = {}
-for key, class_name in list(LOOKS.items()) * 2:  # each look twice, switched while the window is shown
-    style = QtWidgets.QStyleFactory.create(key)
-    QtWidgets.QApplication.setStyle(style)
-    check(QtWidgets.QApplication.style().metaObject().className() == class_name, f"{key} made {style}")
+for key in LOOKS * 2:  # each look twice, switched while the window is shown
+    QtWidgets.QApplication.setStyle(QtWidgets.QStyleFactory.create(key))
     image = settled(shown)
     check(image.save(os.path.join(out_dir, f"pyqt{major}-{key}.png")), f"cannot write the picture of {key}")
     check(images.setdefault(key, image) == image, f"{key} renders otherwise the second time")

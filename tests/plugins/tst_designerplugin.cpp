@@ -1,10 +1,6 @@
 #include <QUiLoader>
 #include <QtDesigner> // with QtXml, QtUiPlugin and QtWidgets
 #include <QtDesigner/QDesignerComponents>
-#include <QtTest>
-
-#include <QPixmapButton.h>
-#include <QSlideMaster.h>
 
 #include "PluginTestSupport.h"
 #include "TestSupport.h"

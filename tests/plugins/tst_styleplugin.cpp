@@ -1,9 +1,3 @@
-#include <QProcess>
-#include <QStyleFactory>
-#include <QtTest>
-
-#include <CommonStyle.h>
-
 #include "TestSupport.h"
 
 // The style plugin as Qt finds it in the build tree: by QStyleFactory and by

@@ -2,8 +2,6 @@
 
 namespace {
 
-using S = QStyle;
-
 void note(const QString &who, const QString &what, const QStyleOption *o, const QWidget *w, const QString &answer = QString())
 {
     RecordingPaintDevice::note(QString("> %1 %2 | %3 | %4").arg(who, what, Dump::option(o), Dump::widget(w))

@@ -1,13 +1,7 @@
 // QElidedLabel as its users see it, and its paint against the same algorithm
 // written the plain way over the whole text, on texts that take both the
 // shortened path and its fallbacks.
-#include <QPainter>
-#include <QTextLayout>
-#include <QtTest>
-
 #include "ElidedTextPainter.h"
-#include "QElidedLabel.h"
-#include "RecordingPaintDevice.h"
 #include "TestSupport.h"
 
 static bool referencePaint(QPainter *painter, const QString &text, int width, int height, int margin)

@@ -1,10 +1,3 @@
-#include <QApplication>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QtTest>
-
-#include <QIpAdressEdit.h>
-
 #include "TestSupport.h"
 
 namespace {

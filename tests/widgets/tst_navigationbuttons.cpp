@@ -1,10 +1,3 @@
-#include <QPushButton>
-#include <QtTest>
-
-#include <GradientStyle.h>
-#include <QNavigationButton.h>
-#include <QNavigationButtonGroup.h>
-
 #include "TestSupport.h"
 
 using Group = QNavigationButtonGroup;
