@@ -90,7 +90,7 @@ LabelLayout layoutLabel(const QStyle *style, const QStyleOptionButton *option, c
 }
 
 // painter->drawText(rect, flags, text) for a single line drawn again and again (a step's number and
-// title), centred or, left to right, left-aligned, vertically centred. Where the panel
+// title), centred or left-aligned, vertically centred. Where the panel
 // cache applies, the text's layout is made once per text and font and kept (QStaticText) and placed
 // where drawText() places it; the glyphs are still drawn every time. Text drawText() would clip, or
 // treat specially (line breaks, tabs), goes to drawText().
@@ -106,10 +106,13 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
     const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
         return c < QLatin1Char(' ') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
     });
-    // A painter's automatic direction follows the text, as a left-to-right one does for left-to-right text.
+    // Laid out left to right: what a left-to-right painter does, and an automatic one for text that starts
+    // left to right; centred digits alone look the same either way (a right-to-left painter would put
+    // left-aligned text on the right).
     const Qt::LayoutDirection direction = painter->layoutDirection();
     const bool leftToRight = direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.isRightToLeft());
-    if (!plain || !blitsLikeDrawing(painter) || (!centred && !leftToRight))
+    const bool digits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+    if (!plain || !blitsLikeDrawing(painter) || !(leftToRight || (centred && digits)))
         return painter->drawText(rect, flags, text);
     const QPair<QString, QFont> key(text, painter->font());
     auto found = prepared.find(key);
