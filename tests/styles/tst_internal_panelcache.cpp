@@ -87,11 +87,14 @@ private slots:
         QPalette recoloured; // the chevrons' colour among them
         for (const QPalette::ColorRole role : { QPalette::ButtonText, QPalette::WindowText, QPalette::Button, QPalette::Window })
             recoloured.setColor(role, QColor::fromHsv(role * 40, 200, 200));
+        // Widths around what the cache keeps of a panel between its ends: narrower, as wide, wider.
+        const QList<int> widths{ 120, 40, 60, 90, 200 };
         QPixmapCache::clear();
-        for (const QString &line : widgets) {
+        for (int i = 0; i < widgets.size(); ++i) {
+            const QString &line = widgets.at(i);
             QWidget *w = makeWidget(CaseLine(line), &window);
             setLook(w, flat ? static_cast<QStyle *>(&flatLook) : &gradient);
-            w->resize(w->sizeHint().expandedTo(QSize(120, 30)));
+            w->resize(widths.at(i % widths.size()), qMax(30, w->sizeHint().height()));
             for (const QString change : { "", "recoloured", "other look" }) {
                 if (change == "recoloured")
                     w->setPalette(recoloured);
