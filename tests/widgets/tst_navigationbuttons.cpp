@@ -21,7 +21,6 @@ private slots:
     void steps_data()
     {
         VeltrixTest::columns<QString, int, QString, QString>({ "pattern", "options", "actions", "outcome" });
-        QTest::newRow("check, default") << "NNNN" << Default << "c12" << "11C0 | b2:11C0 12";
         // Unknown ids change nothing and send nothing.
         QTest::newRow("check, next") << "NNNN" << Next << "c11 c99 c-1 c1 c13" << "011C | b1:0C10 11 b3:011C 13";
         QTest::newRow("check plain, both") << "NPNN" << (Prev | Next) << "c11" << "1C00 | b1:1C00 11";
