@@ -57,7 +57,6 @@ private slots:
         QTest::newRow("context beyond Latin-1") << "de>app_de.qm es>app_es.qm translationContext=Übersetzung map"
                                                 << "English=en, Español=es, No translation (de)=de";
         QTest::newRow("no setter, no rebuild") << "de>app_de.qm read fr>app_fr.qm read language map" << de;
-        QTest::newRow("read rebuilds") << "de>app_de.qm fr>app_fr.qm read -app_de.qm map" << fr;
         for (const char *setter : { "directory", "fileName", "prefix", "suffix", "translationContext" })
             QTest::addRow("%s marks the list", setter) << QString("de>app_de.qm read fr>app_fr.qm %1 map").arg(setter) << fr;
 
