@@ -257,7 +257,7 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
         parts[0] = render(painter, area, ratio, opaque, paint);
         if (sliced)
             layout = slice(parts, slices, middle, ratio);
-        insert(full, parts, sliced ? 3 : 1, layout);
+        insert(full, parts, sliced && !layout.joined ? 3 : 1, layout); // a joined panel is one pixmap
     }
     // A blit at whole pixels looks the same with or without smoothing, but the raster engine takes
     // its fast path only without it.
