@@ -57,8 +57,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    StyleHelper::ButtonType m_buttonType;
-    StyleHelper::ButtonDesign m_buttonDesign;
+    StyleHelper::ButtonType m_buttonType = StyleHelper::DEFAULT;
+    StyleHelper::ButtonDesign m_buttonDesign = StyleHelper::BD_DEFAULT;
 };
 
 #endif // QSTYLEDCOMBOBOX_H

@@ -80,8 +80,8 @@ public:
 
 private:
     ButtonOptions m_buttonOptions;
-    StyleHelper::ButtonType m_buttonType;
-    StyleHelper::ButtonDesign m_buttonDesign;
+    StyleHelper::ButtonType m_buttonType = StyleHelper::DEFAULT;
+    StyleHelper::ButtonDesign m_buttonDesign = StyleHelper::BD_DEFAULT;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(QStyledPushButton::ButtonOptions)

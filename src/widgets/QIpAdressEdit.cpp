@@ -1,6 +1,5 @@
 #include "QIpAdressEdit.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -26,11 +25,8 @@ QIpAdressEdit::QIpAdressEdit(QWidget *parent, IpType ipType)
     changeIpLayout();
 }
 
-QIpAdressEdit::~QIpAdressEdit()
-{
-    // The fields themselves go with the widget as its children.
-    m_fields.clear();
-}
+// The field list goes with its member; the fields themselves with the widget as its children.
+QIpAdressEdit::~QIpAdressEdit() = default;
 
 bool QIpAdressEdit::isModified() const
 {

@@ -1,6 +1,5 @@
 #include "QNavigationButton.h"
 
-#include <QApplication>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 

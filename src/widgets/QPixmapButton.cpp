@@ -1,6 +1,5 @@
 #include "QPixmapButton.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QStyleOptionButton>
 #include <QStylePainter>

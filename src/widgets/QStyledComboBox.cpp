@@ -43,8 +43,6 @@ QPalette paletteForLook(const QPalette &palette, int look)
 
 QStyledComboBox::QStyledComboBox(QWidget *parent)
     : QComboBox(parent)
-    , m_buttonType(StyleHelper::DEFAULT)
-    , m_buttonDesign(StyleHelper::BD_DEFAULT)
 {
 }
 

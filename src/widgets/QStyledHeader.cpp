@@ -15,15 +15,10 @@ void QStyledHeaderForm::setupUi(QWidget *header)
     if (header->objectName().isEmpty())
         header->setObjectName(QStringLiteral("QStyledHeader"));
     header->resize(400, 300);
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Minimum);
-    policy.setHorizontalStretch(0);
-    policy.setVerticalStretch(0);
-    policy.setHeightForWidth(header->sizePolicy().hasHeightForWidth());
-    header->setSizePolicy(policy);
+    header->setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum));
 
     verticalLayout = new QVBoxLayout(header);
     verticalLayout->setSpacing(6);
-    verticalLayout->setContentsMargins(11, 11, 11, 11);
     verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
     // The menu bar runs over the full width; only the top keeps the style's margin.
     verticalLayout->setContentsMargins(0, -1, 0, 0);

@@ -2,25 +2,16 @@
 
 QStyledPushButton::QStyledPushButton(QWidget *parent)
     : QPushButton(parent)
-    , m_buttonOptions()
-    , m_buttonType(StyleHelper::DEFAULT)
-    , m_buttonDesign(StyleHelper::BD_DEFAULT)
 {
 }
 
 QStyledPushButton::QStyledPushButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
-    , m_buttonOptions()
-    , m_buttonType(StyleHelper::DEFAULT)
-    , m_buttonDesign(StyleHelper::BD_DEFAULT)
 {
 }
 
 QStyledPushButton::QStyledPushButton(const QIcon &icon, const QString &text, QWidget *parent)
     : QPushButton(icon, text, parent)
-    , m_buttonOptions()
-    , m_buttonType(StyleHelper::DEFAULT)
-    , m_buttonDesign(StyleHelper::BD_DEFAULT)
 {
 }
 
