@@ -32,9 +32,7 @@ CommonStyle::CommonStyle()
     , uncheckedPixmap(QStringLiteral(":/pixmaps/checkbox_unchecked.png"))
     , styleOptionFlags(QFlags<StyleOption>(DefaultStyleOptions))
 {
-    QFont font = QApplication::font();
-    font.setPointSize(Metrics::ApplicationFontSize);
-    QApplication::setFont(font);
+    QApplication::setFont(applicationFont(Metrics::ApplicationFontSize));
 }
 
 CommonStyle::~CommonStyle() = default;
@@ -150,7 +148,7 @@ int CommonStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWi
     case SH_ComboBox_Popup:
         return 0;
     case SH_UnderlineShortcut:
-        if (qobject_cast<const QStyledMenuBar *>(widget))
+        if (isStyledMenuBar(widget))
             return 0;
         break;
     case SH_DrawMenuBarSeparator:
@@ -171,16 +169,15 @@ QSize CommonStyle::sizeFromContents(ContentsType type, const QStyleOption *optio
             const int textWidth = option->fontMetrics.horizontalAdvance(button->text());
             if (textWidth > Metrics::WideTextShare * result.width())
                 result.setWidth(int(Metrics::WideningFactor * result.width()));
-        }
-        if (qobject_cast<const QNavigationButton *>(widget)
-            && qstyleoption_cast<const QStyleOptionButton *>(option)) {
+        } else if (qobject_cast<const QNavigationButton *>(widget)
+                   && qstyleoption_cast<const QStyleOptionButton *>(option)) {
             const int iconSize = navButtonIconSize(option);
             result.setWidth(result.width() + iconSize + Metrics::NavigationExtraWidth);
             result.setHeight(2 * iconSize);
         }
     } else if (type == CT_MenuBarItem && widget) {
         result = QSize(size.width() + Metrics::MenuBarItemPadding, widget->height());
-        if (qobject_cast<const QStyledMenuBar *>(widget)) {
+        if (isStyledMenuBar(widget)) {
             const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
             // The menu bar reports only the icon as contents when there is one.
             if (item && !item->icon.isNull() && (styleOptionFlags & CS_MENUBAR_ICONS))

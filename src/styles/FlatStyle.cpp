@@ -1,7 +1,5 @@
 #include "FlatStyle.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QStyleOption>
 
@@ -21,23 +19,6 @@ namespace {
 // The flat look's entry points switch on these two and leave them on; its
 // own pixmaps are drawn at their size and need no smoothing.
 constexpr QPainter::RenderHints FlatHints = QPainter::Antialiasing | QPainter::TextAntialiasing;
-
-template <typename Widget>
-void changePalette(Widget *widget, QPalette::ColorRole role, FlatColor color)
-{
-    QPalette palette = widget->palette();
-    setSolidBrush(palette, role, flatColor(color));
-    widget->setPalette(palette);
-}
-
-void setFont(QWidget *widget, int pointSize, int weight)
-{
-    QFont font = QApplication::font();
-    font.setPointSize(pointSize);
-    if (weight >= 0)
-        font.setWeight(QFont::Weight(weight));
-    widget->setFont(font);
-}
 
 } // namespace
 
@@ -63,12 +44,12 @@ void FlatStyle::polish(QWidget *widget)
     } else if (auto *header = qobject_cast<QStyledHeader *>(widget)) {
         polishStyledHeader(header);
     } else if (auto *headerLabel = qobject_cast<QFrameHeaderLabel *>(widget)) {
-        setFont(headerLabel, Metrics::FrameHeaderFontSize, QFont::DemiBold);
-        changePalette(headerLabel, QPalette::WindowText, FC_DARK_BLUE);
+        headerLabel->setFont(applicationFont(Metrics::FrameHeaderFontSize, QFont::DemiBold));
+        setSolidBrush(headerLabel, QPalette::WindowText, flatColor(FC_DARK_BLUE));
     } else if (auto *descriptionLabel = qobject_cast<QFrameDescriptionLabel *>(widget)) {
-        setFont(descriptionLabel, Metrics::FrameDescriptionFontSize, -1);
+        descriptionLabel->setFont(applicationFont(Metrics::FrameDescriptionFontSize));
     } else if (auto *navigationButton = qobject_cast<QNavigationButton *>(widget)) {
-        changePalette(navigationButton, QPalette::Button, FC_DARK_GRAY);
+        setSolidBrush(navigationButton, QPalette::Button, flatColor(FC_DARK_GRAY));
     }
 }
 
@@ -94,7 +75,7 @@ void FlatStyle::polishStyledHeader(QStyledHeader *header)
     if (!menuBar)
         return;
     menuBar->setNativeMenuBar(false);
-    changePalette(menuBar, QPalette::Window, FC_LIGHT_GRAY);
+    setSolidBrush(menuBar, QPalette::Window, flatColor(FC_LIGHT_GRAY));
     // Only the menus there are now: menus added later keep their own palette.
     const auto menus = menuBar->findChildren<QMenu *>();
     for (QMenu *menu : menus) {

@@ -13,12 +13,12 @@ namespace Veltrix {
 
 namespace {
 
-enum StateRow { NormalRow, HoverRow, PressedRow, DisabledRow };
+enum StateRow { NormalRow, HoverRow, PressedRow };
 
 StateRow buttonStateRow(QStyle::State state)
 {
     if (!(state & QStyle::State_Enabled))
-        return DisabledRow;
+        return NormalRow;
     if (state & (QStyle::State_On | QStyle::State_Sunken))
         return PressedRow;
     if (state & QStyle::State_MouseOver)
@@ -33,15 +33,15 @@ struct StopPair
 };
 
 // Top and bottom colour of a button panel per type (DEFAULT .. GRADIENT_BLUE)
-// and state row; a disabled panel keeps its normal colours.
-constexpr StopPair PanelStops[6][4] = {
-    // Normal, Hover, Pressed, Disabled
-    { { GC_WHITE, GC_LIGHTGRAY }, { GC_LIGHTGRAY, GC_MIDGRAY_2 }, { GC_MIDGRAY_2, GC_LIGHTGRAY }, { GC_WHITE, GC_LIGHTGRAY } },
-    { { GC_WHITE, GC_LIGHTGRAY }, { GC_LIGHTGRAY, GC_MIDGRAY_2 }, { GC_MIDGRAY_2, GC_LIGHTGRAY }, { GC_WHITE, GC_LIGHTGRAY } },
-    { { GC_LIGHTGRAY, GC_MIDGRAY_2 }, { GC_MIDGRAY_2, GC_MIDGRAY_1 }, { GC_MIDGRAY_1, GC_MIDGRAY_2 }, { GC_LIGHTGRAY, GC_MIDGRAY_2 } },
-    { { GC_MIDGRAY_1, GC_DARKGRAY_2 }, { GC_MIDGRAY_1, GC_DARKGRAY_2 }, { GC_DARKGRAY_2, GC_MIDGRAY_1 }, { GC_MIDGRAY_1, GC_DARKGRAY_2 } },
-    { { GC_DARKGRAY_2, GC_BLACK }, { GC_DARKGRAY_2, GC_BLACK }, { GC_BLACK, GC_DARKGRAY_2 }, { GC_DARKGRAY_2, GC_BLACK } },
-    { { GC_MIDBLUE_2, GC_DARKBLUE }, { GC_MIDBLUE_1, GC_BLUE_HOVER }, { GC_BLUE_HOVER, GC_MIDBLUE_1 }, { GC_MIDBLUE_2, GC_DARKBLUE } },
+// and state row; a disabled panel keeps its normal colours (NormalRow).
+constexpr StopPair PanelStops[6][3] = {
+    // Normal, Hover, Pressed
+    { { GC_WHITE, GC_LIGHTGRAY }, { GC_LIGHTGRAY, GC_MIDGRAY_2 }, { GC_MIDGRAY_2, GC_LIGHTGRAY } },
+    { { GC_WHITE, GC_LIGHTGRAY }, { GC_LIGHTGRAY, GC_MIDGRAY_2 }, { GC_MIDGRAY_2, GC_LIGHTGRAY } },
+    { { GC_LIGHTGRAY, GC_MIDGRAY_2 }, { GC_MIDGRAY_2, GC_MIDGRAY_1 }, { GC_MIDGRAY_1, GC_MIDGRAY_2 } },
+    { { GC_MIDGRAY_1, GC_DARKGRAY_2 }, { GC_MIDGRAY_1, GC_DARKGRAY_2 }, { GC_DARKGRAY_2, GC_MIDGRAY_1 } },
+    { { GC_DARKGRAY_2, GC_BLACK }, { GC_DARKGRAY_2, GC_BLACK }, { GC_BLACK, GC_DARKGRAY_2 } },
+    { { GC_MIDBLUE_2, GC_DARKBLUE }, { GC_MIDBLUE_1, GC_BLUE_HOVER }, { GC_BLUE_HOVER, GC_MIDBLUE_1 } },
 };
 
 // Outline colour per type, whatever the state.

@@ -1,6 +1,5 @@
 #include "GradientStyle.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QStyleOption>
 
@@ -16,17 +15,10 @@ using namespace Veltrix;
 
 namespace {
 
-// The menu bar's gradients start at the painter's origin whatever the rectangle's top. An item's is
-// kept in the cache; the bar's empty area is wide and filled directly.
-void fillGradient(QPainter *painter, const QRect &rect, const QColor &top, const QColor &bottom, bool cached)
+// The menu bar's gradients start at the painter's origin whatever the rectangle's top.
+void fillGradient(QPainter *painter, const QRect &rect, const QColor &top, const QColor &bottom)
 {
-    CacheKey key("gradient-fill");
-    key << rect << top << bottom;
-    const auto fill = [&](QPainter *p) { fillRect(p, rect, verticalGradient(rect.height(), top, bottom)); };
-    if (cached)
-        drawCached(painter, rect, key, fill, Slices(), true);
-    else
-        fill(painter);
+    fillRect(painter, rect, verticalGradient(rect.height(), top, bottom));
 }
 
 } // namespace
@@ -71,18 +63,14 @@ void GradientStyle::polish(QWidget *widget)
         font.setPointSize(Metrics::FrameHeaderFontSize);
         font.setWeight(QFont::DemiBold);
         label->setFont(font);
-        QPalette palette = label->palette();
-        setSolidBrush(palette, QPalette::WindowText, gradientColor(GC_DARKBLUE));
-        label->setPalette(palette);
+        setSolidBrush(label, QPalette::WindowText, gradientColor(GC_DARKBLUE));
     }
 }
 
 void GradientStyle::polishSlideMaster(QSlideMaster *slide)
 {
     if (QLabel *title = slide->m_titleLabel) {
-        QPalette palette = title->palette();
-        setSolidBrush(palette, QPalette::WindowText, gradientColor(GC_DARKBLUE));
-        title->setPalette(palette);
+        setSolidBrush(title, QPalette::WindowText, gradientColor(GC_DARKBLUE));
         QFont font = title->font();
         font.setWeight(QFont::DemiBold);
         font.setPointSize(Metrics::HeaderFontSize);
@@ -140,7 +128,8 @@ void GradientStyle::drawControl(ControlElement element, const QStyleOption *opti
         if (!isStyledMenuBar(widget))
             return QProxyStyle::drawControl(element, option, painter, widget);
         painter->save();
-        fillGradient(painter, option->rect, gradientColor(GC_MIDBLUE_2), gradientColor(GC_DARKBLUE), false);
+        // Wide, so filled directly rather than kept in the cache.
+        fillGradient(painter, option->rect, gradientColor(GC_MIDBLUE_2), gradientColor(GC_DARKBLUE));
         painter->restore();
         return;
     default:
@@ -185,7 +174,10 @@ void GradientStyle::drawMenuBarItem(const QStyleOption *option, QPainter *painte
     const MenuBarItemLook look = gradientMenuBarItem(item->state);
     if (look.changesText)
         copy.palette = changedPalette(item->palette, { { QPalette::ButtonText, gradientColor(look.text) } });
-    fillGradient(painter, r, gradientColor(look.top), gradientColor(look.bottom), true);
+    const QColor top = gradientColor(look.top), bottom = gradientColor(look.bottom);
+    CacheKey fillKey("gradient-fill");
+    fillKey << r << top << bottom;
+    drawCached(painter, r, fillKey, [&](QPainter *p) { fillGradient(p, r, top, bottom); }, Slices(), true);
     CommonStyle::drawControl(CE_MenuBarItem, &copy, painter, widget);
     const QColor dark = gradientColor(GC_DARKBLUE), lightTop = gradientColor(GC_LIGHTBLUE), lightBottom = gradientColor(GC_MIDBLUE_1);
     CacheKey key("gradient-bar-edge");

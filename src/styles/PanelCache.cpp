@@ -61,6 +61,19 @@ bool isWhole(qreal value)
     return qFuzzyIsNull(value - qRound(value));
 }
 
+// Whether `painter` draws on whole device pixels of a raster image: moved by whole logical pixels,
+// at a whole device pixel ratio.
+bool onWholePixels(const QPainter *painter)
+{
+    const QPaintEngine *engine = painter->paintEngine();
+    const QTransform &world = painter->transform();
+    // With a world transform that only moves, the device transform's scale is the device pixel ratio
+    // of the device actually painted on (a widget may be rendered into an image of another ratio).
+    const QTransform &device = painter->deviceTransform();
+    return engine && engine->type() == QPaintEngine::Raster && world.type() <= QTransform::TxTranslate
+        && isWhole(world.dx()) && isWhole(world.dy()) && device.type() <= QTransform::TxScale && device.m11() == device.m22()
+        && isWhole(device.m11()) && device.m11() >= 1;
+}
 
 qint64 bytesOf(const QPixmap &pixmap)
 {
@@ -200,18 +213,6 @@ QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaqu
 }
 
 } // namespace
-
-bool onWholePixels(const QPainter *painter)
-{
-    const QPaintEngine *engine = painter->paintEngine();
-    const QTransform &world = painter->transform();
-    // With a world transform that only moves, the device transform's scale is the device pixel ratio
-    // of the device actually painted on (a widget may be rendered into an image of another ratio).
-    const QTransform &device = painter->deviceTransform();
-    return engine && engine->type() == QPaintEngine::Raster && world.type() <= QTransform::TxTranslate
-        && isWhole(world.dx()) && isWhole(world.dy()) && device.type() <= QTransform::TxScale && device.m11() == device.m22()
-        && isWhole(device.m11()) && device.m11() >= 1;
-}
 
 bool blitsLikeDrawing(const QPainter *painter)
 {

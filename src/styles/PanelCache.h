@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QPainter>
 #include <QRect>
-#include <QString>
 
 #include <functional>
 
@@ -59,10 +58,6 @@ struct Slices
     int left = -1; // -1: not sliced
     int right = -1;
 };
-
-// Whether `painter` draws on whole device pixels of a raster image: moved by whole logical pixels,
-// at a whole device pixel ratio.
-bool onWholePixels(const QPainter *painter);
 
 // Whether a blit from the cache gives, pixel for pixel, what drawing directly on `painter` gives: on
 // whole pixels, nothing blended differently, and the cache switched on.

@@ -111,8 +111,8 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
     // left-aligned text on the right).
     const Qt::LayoutDirection direction = painter->layoutDirection();
     const bool leftToRight = direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.isRightToLeft());
-    const bool digits = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
-    if (!plain || !blitsLikeDrawing(painter) || !(leftToRight || (centred && digits)))
+    const auto digits = [&text] { return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }); };
+    if (!plain || !blitsLikeDrawing(painter) || !(leftToRight || (centred && digits())))
         return painter->drawText(rect, flags, text);
     const QPair<QString, QFont> key(text, painter->font());
     auto found = prepared.find(key);
@@ -233,6 +233,13 @@ void setSolidBrush(QPalette &palette, QPalette::ColorRole role, const QColor &co
     palette.setBrush(QPalette::All, role, QBrush(color, Qt::SolidPattern));
 }
 
+void setSolidBrush(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    setSolidBrush(palette, role, color);
+    widget->setPalette(palette);
+}
+
 QPalette changedPalette(const QPalette &source, std::initializer_list<RoleColor> roles)
 {
     // Bounded: a program has a handful of palettes and the looks a handful of changes.
@@ -263,6 +270,15 @@ QFont weightedFont(const QFont &base, int weight)
     if (made.size() > 64)
         made.clear();
     made.insert(qMakePair(base, weight), font);
+    return font;
+}
+
+QFont applicationFont(int pointSize, int weight)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(pointSize);
+    if (weight >= 0)
+        font.setWeight(QFont::Weight(weight));
     return font;
 }
 
@@ -376,14 +392,10 @@ void polishHeaderLabels(const Look &look, QStyledHeader *header)
     QLabel *name = label("appNameLabel");
     if (QLabel *logo = label("appLogoLabel"))
         logo->setPixmap(QPixmap(look.headerLogo()));
-    QFont font = QApplication::font();
-    font.setPointSize(Metrics::HeaderFontSize);
     if (name)
-        name->setFont(font);
-    if (look.headerTitleWeight() >= 0)
-        font.setWeight(QFont::Weight(look.headerTitleWeight()));
+        name->setFont(applicationFont(Metrics::HeaderFontSize));
     if (title)
-        title->setFont(font);
+        title->setFont(applicationFont(Metrics::HeaderFontSize, look.headerTitleWeight()));
     if (name) {
         QPalette palette = name->palette();
         setSolidBrush(palette, name->foregroundRole(), look.headerTextColor());

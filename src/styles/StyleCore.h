@@ -5,7 +5,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPalette>
-#include <QPixmap>
 #include <QRect>
 #include <QStyle>
 
@@ -14,9 +13,7 @@
 #include "CommonStyle.h"
 #include "PanelCache.h"
 
-class QNavigationButton;
 class QProxyStyle;
-class QStyleOptionButton;
 class QStyledHeader;
 
 // The drawing both looks share. A look is a small description (Look below:
@@ -39,12 +36,16 @@ constexpr QPainter::RenderHints SmoothHints =
 
 // Palette changes of the looks apply to every colour group, as solid brushes.
 void setSolidBrush(QPalette &palette, QPalette::ColorRole role, const QColor &color);
+// The same on a copy of `widget`'s palette, given back to the widget.
+void setSolidBrush(QWidget *widget, QPalette::ColorRole role, const QColor &color);
 // `source` with up to three roles set so, as the looks do for every item they paint: made once per
 // source palette and change, then shared.
 using RoleColor = QPair<QPalette::ColorRole, QColor>;
 QPalette changedPalette(const QPalette &source, std::initializer_list<RoleColor> roles);
 // `base` with another weight; the same font object each time, so its font engine is found once.
 QFont weightedFont(const QFont &base, int weight);
+// The application font at `pointSize`, with `weight` unless that is -1.
+QFont applicationFont(int pointSize, int weight = -1);
 
 // A top-to-bottom gradient over `height` in painter coordinates: the looks
 // start their gradients at y = 0 whatever the rectangle's top.
