@@ -13,10 +13,12 @@ namespace {
 bool cacheEnabled = true;
 
 // A sliced panel keeps this many of its repeated columns: unscaled blits of a
-// few columns each are far cheaper than stretching one, and each blit costs a
-// few thousand instructions whatever its size, so twice the columns cover what
-// most buttons need between their ends. Whole panels would be kept per width,
-// which for the gallery would take almost 2 MB instead of about 550 KiB.
+// few columns each are cheaper than stretching one (measured: a stretched middle
+// made a 120-pixel button cost about 7 % more), and each blit costs a few thousand
+// instructions however narrow, mostly the blend's per-row set-up, so twice the
+// columns cover what most buttons need between their ends. Whole panels would
+// be kept per width, which for the gallery would take almost 2 MB instead of
+// about 550 KiB; 64 columns would take 850 KiB under GradientStyle alone.
 constexpr int MiddleColumns = 32;
 // What the looks keep in QPixmapCache at most, counted at one device pixel per
 // logical one (four times as many bytes at 2x); beyond it the panels used
