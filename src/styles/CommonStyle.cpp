@@ -62,6 +62,14 @@ QIcon CommonStyle::windowIcon() const
     return QIcon();
 }
 
+void CommonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                                const QWidget *widget) const
+{
+    if (element == PE_FrameGroupBox)
+        return drawGroupBoxFrame(this, option, painter, widget);
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
 void CommonStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                                      QPainter *painter, const QWidget *widget) const
 {

@@ -98,6 +98,8 @@ void FlatStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
         return;
     case PE_FrameLineEdit:
         return drawFlatLineEditFrame(option, painter);
+    case PE_FrameGroupBox:
+        return drawGroupBoxFrame(this, option, painter, widget);
     case PE_PanelButtonCommand:
         return drawCommandPanel(flatLook(), this, option, painter, widget);
     case PE_IndicatorCheckBox:

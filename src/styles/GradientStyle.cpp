@@ -104,6 +104,8 @@ void GradientStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
         if (!redirectFrame(proxy(), option, painter, widget))
             QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
+    case PE_FrameGroupBox:
+        return drawGroupBoxFrame(this, option, painter, widget);
     case PE_PanelButtonCommand:
         return drawCommandPanel(gradientLook(), this, option, painter, widget);
     case PE_IndicatorCheckBox:

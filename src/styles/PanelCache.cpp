@@ -5,6 +5,7 @@
 #include <QPixmapCache>
 
 #include <algorithm>
+#include <cstring>
 
 namespace Veltrix {
 
@@ -24,6 +25,12 @@ constexpr int MiddleColumns = 32;
 // logical one (four times as many bytes at 2x); beyond it the panels used
 // least recently make room.
 constexpr qint64 ByteBudget = 512 * 1024;
+// Device pixels kept of a frame's repeated middle. Stretched, its inner two stand for the whole middle,
+// so that a blit rounded a pixel either way still repeats the middle and never reaches an end.
+constexpr int FrameMiddle = 4;
+// What an entry without pixmaps (a frame drawn directly) counts against the budget, so that such
+// entries cannot pile up.
+constexpr qint64 EntryBytes = 64;
 
 // How a sliced panel's middle is kept.
 struct SliceLayout
@@ -32,6 +39,11 @@ struct SliceLayout
     // one pixmap, so that a panel up to twice the kept middle wide takes two blits from it, or one.
     bool joined = false;
     int middleTop = 0; // otherwise only its rows with anything in them are kept; where they start, in logical pixels
+    // A frame: whether its middle repeats (otherwise it is drawn directly), its ends in logical pixels
+    // around FrameMiddle device pixels of the middle, and the colour of its middle.
+    bool framed = false;
+    QMargins ends;
+    QRgb centre = 0;
 };
 
 struct Entry
@@ -133,6 +145,8 @@ void insert(const CacheKey &key, QPixmap *parts, int count, SliceLayout layout)
         entry.empty << parts[i].isNull();
         entry.bytes += logicalBytes(parts[i]);
     }
+    if (count == 0)
+        entry.bytes = EntryBytes;
     entry.lastUse = ++all.clock;
     entry.layout = layout;
     all.bytes += entry.bytes;
@@ -214,6 +228,66 @@ QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaqu
     return pixmap;
 }
 
+// `key` with what else changes a picture drawn on `painter`: its device pixel ratio, hints, pen and brush.
+CacheKey painterKey(const QPainter *painter, CacheKey key, int ratio)
+{
+    const QPen pen = painter->pen();
+    return key << ratio << int(painter->renderHints()) << pen.color() << int(pen.widthF() * 64) << int(pen.style())
+               << int(pen.capStyle()) << int(pen.joinStyle()) << int(pen.isCosmetic()) << int(painter->brush().style())
+               << painter->brush().color();
+}
+
+// The lines, from 0 to `count`, equal to the middle one and next to it, as [first, last).
+QPair<int, int> repeatedRun(int count, const std::function<bool(int, int)> &equal)
+{
+    const int middle = count / 2;
+    int first = middle, last = middle + 1;
+    while (first > 0 && equal(first - 1, middle))
+        --first;
+    while (last < count && equal(last, middle))
+        ++last;
+    return { first, last };
+}
+
+// Learns the frame drawn in `image`: its ends, in whole logical pixels outside the run of columns and
+// rows that repeat its middle, kept around FrameMiddle copies of that middle in parts[0].
+void learnFrame(const QImage &image, int ratio, QPixmap *parts, SliceLayout *layout)
+{
+    const int w = image.width(), h = image.height();
+    const auto pixel = [&image](int x, int y) { return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x]; };
+    const QPair<int, int> columns = repeatedRun(w, [&](int a, int b) {
+        for (int y = 0; y < h; ++y) {
+            if (pixel(a, y) != pixel(b, y))
+                return false;
+        }
+        return true;
+    });
+    const QPair<int, int> rows = repeatedRun(h, [&](int a, int b) { return !memcmp(image.constScanLine(a), image.constScanLine(b), size_t(w) * 4); });
+    const auto outside = [ratio](int device) { return (device + ratio - 1) / ratio; }; // whole logical pixels
+    const QMargins ends(outside(columns.first), outside(rows.first), outside(w - columns.second), outside(h - rows.second));
+    layout->framed = ends.left() + ends.right() < w / ratio && ends.top() + ends.bottom() < h / ratio;
+    if (!layout->framed)
+        return;
+    layout->ends = ends;
+    layout->centre = pixel(w / 2, h / 2);
+    // A kept column or row -> the image's: the start end, FrameMiddle copies of the middle, the far end.
+    const auto from = [ratio](int kept, int start, int end, int size) {
+        const int middleStart = start * ratio;
+        if (kept < middleStart)
+            return kept;
+        return kept < middleStart + FrameMiddle ? size / 2 : kept - middleStart - FrameMiddle + size - end * ratio;
+    };
+    QImage kept((ends.left() + ends.right()) * ratio + FrameMiddle, (ends.top() + ends.bottom()) * ratio + FrameMiddle, image.format());
+    for (int y = 0; y < kept.height(); ++y) {
+        const auto *source = reinterpret_cast<const QRgb *>(image.constScanLine(from(y, ends.top(), ends.bottom(), h)));
+        auto *target = reinterpret_cast<QRgb *>(kept.scanLine(y));
+        for (int x = 0; x < kept.width(); ++x)
+            target[x] = source[from(x, ends.left(), ends.right(), w)];
+    }
+    parts[0] = QPixmap::fromImage(kept);
+    parts[0].setDevicePixelRatio(ratio);
+}
+
 } // namespace
 
 bool blitsLikeDrawing(const QPainter *painter)
@@ -244,16 +318,13 @@ uint CacheKey::hash() const
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
                 Slices slices, bool opaque)
 {
-    if (!blitsLikeDrawing(painter) || area.isEmpty() || key.m_count >= CacheKey::Capacity - 14)
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(14))
         return paint(painter);
     const int ratio = qRound(painter->deviceTransform().m11());
     const bool sliced = slices.left >= 0 && area.width() > slices.left + slices.right + 1;
     const int middle = sliced ? qMin(MiddleColumns, area.width() - slices.left - slices.right) : 0;
-    const QPen pen = painter->pen();
     CacheKey full = key;
-    full << (sliced ? -middle : area.width()) << slices.left << slices.right << area.height() << ratio
-         << int(painter->renderHints()) << pen.color() << int(pen.widthF() * 64) << int(pen.style()) << int(pen.capStyle())
-         << int(pen.joinStyle()) << int(pen.isCosmetic()) << int(painter->brush().style()) << painter->brush().color();
+    full = painterKey(painter, full << (sliced ? -middle : area.width()) << slices.left << slices.right << area.height(), ratio);
     QPixmap parts[3];
     SliceLayout layout;
     if (!find(full, parts, &layout)) {
@@ -280,6 +351,61 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
                                 QRectF(0, 0, qMin(middle, end - x) * ratio, parts[1].height()));
         painter->drawPixmap(QPoint(end, area.top()), parts[2]);
     }
+    if (smooth)
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+namespace {
+
+// Blits a learnt frame into `area`: its corners as they are, its sides stretched from the inner copies
+// of the kept middle, and its middle filled with its colour (nothing for a transparent one). A solid
+// fill blends a pixel as a blit of it does, for a fraction of the cost of a stretched blit.
+void blitFrame(QPainter *painter, const QRect &area, const QPixmap &kept, const SliceLayout &layout, int ratio)
+{
+    const QMargins &e = layout.ends;
+    const int x[] = { area.left(), area.left() + e.left(), area.left() + area.width() - e.right(), area.left() + area.width() };
+    const int y[] = { area.top(), area.top() + e.top(), area.top() + area.height() - e.bottom(), area.top() + area.height() };
+    const int keptX[] = { 0, e.left() * ratio, e.left() * ratio + FrameMiddle, kept.width() };
+    const int keptY[] = { 0, e.top() * ratio, e.top() * ratio + FrameMiddle, kept.height() };
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const QRect target(x[column], y[row], x[column + 1] - x[column], y[row + 1] - y[row]);
+            if (target.isEmpty())
+                continue;
+            if (row == 1 && column == 1) {
+                if (qAlpha(layout.centre))
+                    fillRect(painter, target, QColor::fromRgba(qUnpremultiply(layout.centre)));
+                continue;
+            }
+            const QRect source(column == 1 ? keptX[1] + 1 : keptX[column], row == 1 ? keptY[1] + 1 : keptY[row],
+                               column == 1 ? 2 : keptX[column + 1] - keptX[column], row == 1 ? 2 : keptY[row + 1] - keptY[row]);
+            painter->drawPixmap(target, kept, source);
+        }
+    }
+}
+
+} // namespace
+
+void drawFrameCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint)
+{
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(12))
+        return paint(painter);
+    const int ratio = qRound(painter->deviceTransform().m11());
+    const CacheKey full = painterKey(painter, CacheKey(key) << area.width() << area.height(), ratio);
+    QPixmap kept;
+    SliceLayout layout;
+    if (!find(full, &kept, &layout)) {
+        QImage image = render(painter, area, ratio, false, paint).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        learnFrame(image, ratio, &kept, &layout);
+        insert(full, &kept, layout.framed ? 1 : 0, layout);
+    }
+    if (!layout.framed)
+        return paint(painter);
+    // Stretched at whole pixels without smoothing, a run of equal pixels stays exactly that.
+    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+    if (smooth)
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    blitFrame(painter, area, kept, layout, ratio);
     if (smooth)
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
 }

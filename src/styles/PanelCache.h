@@ -36,12 +36,13 @@ public:
     CacheKey &operator<<(const QRect &rect) { return *this << rect.x() << rect.y() << rect.width() << rect.height(); }
     bool operator==(const CacheKey &other) const;
     uint hash() const;
+    // Whether `values` more still fit: a key that would overflow is never cached.
+    bool hasRoom(int values) const { return m_count + values < Capacity; }
 
 private:
-    static constexpr int Capacity = 40; // more than any panel needs; a key that would overflow is never cached
+    static constexpr int Capacity = 40; // more than any panel needs
     int m_values[Capacity];
     int m_count = 0;
-    friend void drawCached(QPainter *, const QRect &, const CacheKey &, const std::function<void(QPainter *)> &, Slices, bool);
 };
 
 inline uint qHash(const CacheKey &key, uint seed = 0)
@@ -76,6 +77,15 @@ void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush);
 // covers `area` fully with opaque pixels, so the pixmap needs no alpha.
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
                 Slices slices = Slices(), bool opaque = false);
+
+// Draws `paint`, a frame over all of `area` whose middle rows and columns
+// repeat (the base style's group box frame), through the cache when `painter`
+// allows it: learnt from one direct drawing at this size, kept as its ends
+// around a few copies of its middle and drawn as nine parts, the middle
+// filled with its one colour. A frame whose middle does not repeat is drawn
+// directly each time. The painter's pen, brush and hints, the area's size and
+// the device pixel ratio are added to `key` here.
+void drawFrameCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint);
 
 namespace Internal {
 // For tests: switch the cache and fillRect()'s shortcut off (everything drawn

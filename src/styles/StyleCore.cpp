@@ -1,6 +1,7 @@
 #include "StyleCore.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QPainterPath>
@@ -426,6 +427,17 @@ int buttonDesign(const QWidget *widget)
 bool isStyledMenuBar(const QWidget *widget)
 {
     return qobject_cast<const QStyledMenuBar *>(widget) != nullptr;
+}
+
+void drawGroupBoxFrame(const QProxyStyle *style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
+{
+    const auto *box = qobject_cast<const QGroupBox *>(widget);
+    const qint64 palette = option->palette.cacheKey();
+    CacheKey key("groupBoxFrame");
+    key << int(option->state) << int(option->direction) << option->fontMetrics.height() << int(palette) << int(palette >> 32)
+        << (box ? int(box->isCheckable()) + 2 * int(box->title().isEmpty()) : -1);
+    drawFrameCached(painter, option->rect, key,
+                    [&](QPainter *p) { style->QProxyStyle::drawPrimitive(QStyle::PE_FrameGroupBox, option, p, widget); });
 }
 
 } // namespace Veltrix

@@ -121,6 +121,11 @@ void drawCommandPanel(const Look &look, const CommonStyle *style, const QStyleOp
 void drawPushButtonLabel(const Look &look, const QProxyStyle *style, const QStyleOption *option, QPainter *painter,
                          const QWidget *widget);
 
+// PE_FrameGroupBox as the base style draws it, through the cache: its picture
+// depends on the box's size, its title's font and whether it has a title or a
+// check box, besides the option's state, direction and palette.
+void drawGroupBoxFrame(const QProxyStyle *style, const QStyleOption *option, QPainter *painter, const QWidget *widget);
+
 // The header's logo and texts in the look's manner; the menu bar is the look's own.
 void polishHeaderLabels(const Look &look, QStyledHeader *header);
 

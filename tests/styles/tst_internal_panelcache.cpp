@@ -49,7 +49,7 @@ private slots:
     // Case lines (TestSupport.h) of the widgets of each kind, each in one of the variants the looks draw differently.
     void cachedLikeDirect_data()
     {
-        VeltrixTest::columns<QStringList, bool, bool>({ "widgets", "flat", "rightToLeft" });
+        VeltrixTest::columns<QStringList, QString, bool>({ "widgets", "look", "rightToLeft" });
         QStringList buttons, combos;
         for (int type = 0; type <= 5; ++type) {
             combos << QString("QStyledComboBox items=1 buttonType=%1").arg(type);
@@ -65,12 +65,12 @@ private slots:
         const QMap<QString, QStringList> kinds{ { "push buttons", buttons }, { "combo boxes", combos }, { "navigation steps", steps },
             { "check boxes", { "QCheckBox text=Check", "QCheckBox text=Check checked=true", "QCheckBox text=Check checkState=PartiallyChecked" } },
             { "menu bar", { "QStyledMenuBar" } },
-            { "group box", { "QGroupBox title=Group", "QPushButton text=Push", "QCheckBox text=Check", "QLineEdit text=Edit" } } };
+            { "group box", { "QGroupBox title=Group", "QGroupBox", "QPushButton text=Push", "QCheckBox text=Check",
+                             "QLineEdit text=Edit", "QGroupBox title=Group checkable=true" } } };
         for (auto kind = kinds.begin(); kind != kinds.end(); ++kind) {
-            for (const bool flat : { false, true }) {
+            for (const char *look : { "GradientStyle", "FlatStyle", "CommonStyle" }) {
                 for (const bool rtl : { false, true })
-                    QTest::addRow("%s, %s%s", qPrintable(kind.key()), flat ? "flat" : "gradient", rtl ? ", rtl" : "")
-                        << kind.value() << flat << rtl;
+                    QTest::addRow("%s, %s%s", qPrintable(kind.key()), look, rtl ? ", rtl" : "") << kind.value() << QString(look) << rtl;
             }
         }
     }
@@ -78,10 +78,15 @@ private slots:
     void cachedLikeDirect()
     {
         QFETCH(QStringList, widgets);
-        QFETCH(bool, flat);
+        QFETCH(QString, look);
         QFETCH(bool, rightToLeft);
+        // The look under test, and another one to switch to.
         GradientStyle gradient;
-        FlatStyle flatLook;
+        FlatStyle flat;
+        CommonStyle common;
+        const QMap<QString, QStyle *> looks{ { "GradientStyle", &gradient }, { "FlatStyle", &flat }, { "CommonStyle", &common } };
+        QStyle *const first = looks.value(look);
+        QStyle *const other = first == &gradient ? static_cast<QStyle *>(&flat) : &gradient;
         QWidget window;
         window.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QPalette recoloured; // the chevrons' colour among them
@@ -93,13 +98,13 @@ private slots:
         for (int i = 0; i < widgets.size(); ++i) {
             const QString &line = widgets.at(i);
             QWidget *w = makeWidget(CaseLine(line), &window);
-            setLook(w, flat ? static_cast<QStyle *>(&flatLook) : &gradient);
+            setLook(w, first);
             w->resize(widths.at(i % widths.size()), qMax(30, w->sizeHint().height()));
             for (const QString change : { "", "recoloured", "other look" }) {
                 if (change == "recoloured")
                     w->setPalette(recoloured);
                 if (change == "other look")
-                    setLook(w, flat ? static_cast<QStyle *>(&gradient) : &flatLook);
+                    setLook(w, other);
                 // One device pixel per logical one, then two, from the same cache.
                 for (const int ratio : { 1, 2 }) {
                     const QImage direct = render(w, ratio, false);
