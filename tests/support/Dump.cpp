@@ -90,9 +90,8 @@ QString Dump::colour(const QColor &colour)
             group.insert(rgba, group.value(rgba, key.section('/', 1)));
         }
     }
-    const QString other = keys.firstKey() == preferred ? keys.lastKey() : keys.firstKey();
     const QString hex = colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toUpper();
-    return keys[preferred].value(colour.rgba(), keys[other].value(colour.rgba(), hex));
+    return keys[preferred].value(colour.rgba(), hex);
 }
 
 QString Dump::number(qreal value)
@@ -130,8 +129,6 @@ QString Dump::brush(const QBrush &b)
     }
     if (b.style() == Qt::NoBrush)
         return "none";
-    if (b.style() == Qt::TexturePattern)
-        return QString("texture %1x%2").arg(b.texture().width()).arg(b.texture().height());
     return colour(b.color()) + (b.style() == Qt::SolidPattern ? "" : ' ' + name(b.style()));
 }
 
@@ -249,8 +246,6 @@ QStringList Dump::widgetState(const QWidget *top)
         add("height", QString("%1..%2").arg(w->minimumHeight()).arg(w->maximumHeight()));
         if (const QString pixmap = value(w, "pixmap"); !pixmap.isNull())
             add("pixmap", pixmap);
-        if (const auto *bar = qobject_cast<const QMenuBar *>(w))
-            add("native", QString::number(bar->isNativeMenuBar()));
         for (const QAction *action : w->actions())
             add("action '" + action->text() + "' visible", QString::number(action->isVisible()));
     }

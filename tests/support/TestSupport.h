@@ -93,9 +93,9 @@ inline QStringList &collectMessages()
 // by name.
 namespace Dump {
 
-// The colour file's key of `colour` ("GC_WHITE"), looked up first in `group`
-// ("GradientStyleColor" or "FlatStyleColor") and then in the other one;
-// "#RRGGBB" (or "#AARRGGBB") for a colour outside the file. Keys are read
+// The colour file's key of `colour` ("GC_WHITE") in `group`
+// ("GradientStyleColor" or "FlatStyleColor"); "#RRGGBB" (or "#AARRGGBB")
+// for a colour outside that group. Keys are read
 // from ":/StyleHelper/StyleHelper.ini", the library's own file, never from a
 // copy. Where two keys of a group share a value, the first in sorted order
 // names it.
@@ -139,7 +139,7 @@ QStringList tree(const QWidget *widget, const QList<QByteArray> &properties);
 
 // What a user or a style can see of a widget and its descendants, one
 // "path property<TAB>value" entry a line (fonts, palette roles, hover, fixed
-// heights, label pixmaps, menu-bar nativeness, action visibility).
+// heights, label pixmaps, action visibility).
 QStringList widgetState(const QWidget *widget);
 // The entries of `after` that differ from those of `before`, as "path property: old -> new".
 QStringList changes(const QStringList &before, const QStringList &after);
