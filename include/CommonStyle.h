@@ -128,7 +128,8 @@ protected:
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
     //! Lets Fusion draw the element; a group box frame (PE_FrameGroupBox)
-    //! may come from a picture drawn before, where it looks the same.
+    //! and a check box (PE_IndicatorCheckBox) may come from a picture drawn
+    //! before, where it looks the same.
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
     //! Switches on smooth rendering and lets Fusion draw the control.

@@ -67,7 +67,15 @@ void CommonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
 {
     if (element == PE_FrameGroupBox)
         return drawGroupBoxFrame(this, option, painter, widget);
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_IndicatorCheckBox)
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // Fusion's box and tick depend on the state, the rectangle and the colours only; a pixel around
+    // them leaves room for antialiasing.
+    const qint64 palette = option->palette.cacheKey();
+    CacheKey key("fusionCheckBox");
+    key << int(option->state) << int(option->direction) << option->rect << int(palette) << int(palette >> 32);
+    drawCached(painter, option->rect.adjusted(-1, -1, 1, 1), key,
+               [&](QPainter *p) { QProxyStyle::drawPrimitive(element, option, p, widget); });
 }
 
 void CommonStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
