@@ -114,18 +114,26 @@ private slots:
         };
         // Calls with every option and widget, notes what the look changed on the painter beyond what Fusion
         // itself changes in the same call, and hands the painter on as it was.
-        enum Kind { Draw, Complex, Query }; // only a query takes no option at all
+        // Only a query takes no option at all; only drawing gets the painter.
+        enum Kind { Draw, Complex, Measure, Query };
         const auto each = [&](const QString &what, const Call &call, Kind kind = Draw, bool penMayChange = false) {
+            const bool paints = kind == Draw || kind == Complex;
+            const auto run = [&](QStyle *s, const QStyleOption *o, QWidget *w) {
+                if (paints)
+                    return stateAfter([&] { call(s, o, w); });
+                call(s, o, w);
+                return QStringList();
+            };
             for (const auto &option : m_options) {
                 const bool complex = qstyleoption_cast<const QStyleOptionComplex *>(option.get());
                 for (QWidget *w : qAsConst(m_widgets)) {
-                    if ((kind == Complex && !complex) || (kind == Draw && !option))
+                    if ((kind == Complex && !complex) || (kind != Query && !option))
                         continue;
-                    const QStringList before = stateOf(painter);
-                    const QStringList afterFusion = stateAfter([&] { call(fusion.get(), option.get(), w); });
+                    const QStringList before = paints ? stateOf(painter) : QStringList();
+                    const QStringList afterFusion = run(fusion.get(), option.get(), w);
                     const QStringList fusionSaid = *m_messages; // Qt's own complaints about what a call asks
                     m_messages->clear();
-                    const QStringList after = stateAfter([&] { call(style.get(), option.get(), w); });
+                    const QStringList after = run(style.get(), option.get(), w);
                     for (const QString &message : qAsConst(*m_messages)) {
                         if (!fusionSaid.contains(message))
                             problems << QString("%1, option type %2, %3: %4").arg(what).arg(option ? option->type : -1).arg(Dump::widget(w), message);
@@ -159,14 +167,14 @@ private slots:
             each(Dump::name(e), [&](QStyle *s, const QStyleOption *o, QWidget *w) {
                 if (w || !needWidget.contains(e))
                     s->subElementRect(e, o, w);
-            });
+            }, Measure);
         }
         for (const auto m : values<S::PixelMetric>(S::PM_CustomBase))
             each(Dump::name(m), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->pixelMetric(m, o, w); }, Query);
         for (const auto h : values<S::StyleHint>(S::SH_CustomBase))
             each(Dump::name(h), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->styleHint(h, o, w); }, Query);
         for (const auto t : values<S::ContentsType>(S::CT_CustomBase))
-            each(Dump::name(t), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->sizeFromContents(t, o, QSize(20, 10), w); });
+            each(Dump::name(t), [&](QStyle *s, const QStyleOption *o, QWidget *w) { s->sizeFromContents(t, o, QSize(20, 10), w); }, Measure);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
