@@ -71,9 +71,8 @@ void CommonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     // Fusion's box and tick depend on the state, the rectangle and the colours only; a pixel around
     // them leaves room for antialiasing.
-    const qint64 palette = option->palette.cacheKey();
     CacheKey key("fusionCheckBox");
-    key << int(option->state) << int(option->direction) << option->rect << int(palette) << int(palette >> 32);
+    key << int(option->state) << int(option->direction) << option->rect << option->palette;
     drawCached(painter, option->rect.adjusted(-1, -1, 1, 1), key,
                [&](QPainter *p) { QProxyStyle::drawPrimitive(element, option, p, widget); });
 }

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPalette>
 #include <QRect>
 
 #include <functional>
@@ -34,6 +35,12 @@ public:
     }
     CacheKey &operator<<(const QColor &color) { return *this << int(color.rgba()); }
     CacheKey &operator<<(const QRect &rect) { return *this << rect.x() << rect.y() << rect.width() << rect.height(); }
+    // A palette by its identity: any change to it makes another key.
+    CacheKey &operator<<(const QPalette &palette)
+    {
+        const qint64 identity = palette.cacheKey();
+        return *this << int(identity) << int(identity >> 32);
+    }
     bool operator==(const CacheKey &other) const;
     uint hash() const;
     // Whether `values` more still fit: a key that would overflow is never cached.

@@ -432,9 +432,8 @@ bool isStyledMenuBar(const QWidget *widget)
 void drawGroupBoxFrame(const QProxyStyle *style, const QStyleOption *option, QPainter *painter, const QWidget *widget)
 {
     const auto *box = qobject_cast<const QGroupBox *>(widget);
-    const qint64 palette = option->palette.cacheKey();
     CacheKey key("groupBoxFrame");
-    key << int(option->state) << int(option->direction) << option->fontMetrics.height() << int(palette) << int(palette >> 32)
+    key << int(option->state) << int(option->direction) << option->fontMetrics.height() << option->palette
         << (box ? int(box->isCheckable()) + 2 * int(box->title().isEmpty()) : -1);
     drawFrameCached(painter, option->rect, key,
                     [&](QPainter *p) { style->QProxyStyle::drawPrimitive(QStyle::PE_FrameGroupBox, option, p, widget); });
