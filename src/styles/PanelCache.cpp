@@ -228,6 +228,18 @@ QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaqu
     return pixmap;
 }
 
+// Runs `blits` with the painter's smoothing off, then gives it back. A blit at whole pixels looks the
+// same either way, but the raster engine takes its fast path only without it.
+void withoutSmoothing(QPainter *painter, const std::function<void()> &blits)
+{
+    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+    if (smooth)
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    blits();
+    if (smooth)
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
 // `key` with what else changes a picture drawn on `painter`: its device pixel ratio, hints, pen and brush.
 CacheKey painterKey(const QPainter *painter, CacheKey key, int ratio)
 {
@@ -262,7 +274,9 @@ void learnFrame(const QImage &image, int ratio, QPixmap *parts, SliceLayout *lay
         }
         return true;
     });
-    const QPair<int, int> rows = repeatedRun(h, [&](int a, int b) { return !memcmp(image.constScanLine(a), image.constScanLine(b), size_t(w) * 4); });
+    const QPair<int, int> rows = repeatedRun(h, [&](int a, int b) {
+        return !memcmp(image.constScanLine(a), image.constScanLine(b), size_t(w) * 4);
+    });
     const auto outside = [ratio](int device) { return (device + ratio - 1) / ratio; }; // whole logical pixels
     const QMargins ends(outside(columns.first), outside(rows.first), outside(w - columns.second), outside(h - rows.second));
     layout->framed = ends.left() + ends.right() < w / ratio && ends.top() + ends.bottom() < h / ratio;
@@ -277,7 +291,8 @@ void learnFrame(const QImage &image, int ratio, QPixmap *parts, SliceLayout *lay
             return kept;
         return kept < middleStart + FrameMiddle ? size / 2 : kept - middleStart - FrameMiddle + size - end * ratio;
     };
-    QImage kept((ends.left() + ends.right()) * ratio + FrameMiddle, (ends.top() + ends.bottom()) * ratio + FrameMiddle, image.format());
+    QImage kept((ends.left() + ends.right()) * ratio + FrameMiddle, (ends.top() + ends.bottom()) * ratio + FrameMiddle,
+                image.format());
     for (int y = 0; y < kept.height(); ++y) {
         const auto *source = reinterpret_cast<const QRgb *>(image.constScanLine(from(y, ends.top(), ends.bottom(), h)));
         auto *target = reinterpret_cast<QRgb *>(kept.scanLine(y));
@@ -333,26 +348,21 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
             layout = slice(parts, slices, middle, ratio);
         insert(full, parts, sliced && !layout.joined ? 3 : 1, layout); // a joined panel is one pixmap
     }
-    // A blit at whole pixels looks the same with or without smoothing, but the raster engine takes
-    // its fast path only without it.
-    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
-    if (smooth)
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (!sliced) {
-        painter->drawPixmap(area.topLeft(), parts[0]);
-    } else if (layout.joined) {
-        blitJoined(painter, area, parts[0], slices, middle, ratio);
-    } else {
-        // The middle's rows repeat from its kept columns between the ends.
-        const int end = area.left() + area.width() - slices.right;
-        painter->drawPixmap(area.topLeft(), parts[0]);
-        for (int x = area.left() + slices.left; !parts[1].isNull() && x < end; x += middle)
-            painter->drawPixmap(QPointF(x, area.top() + layout.middleTop), parts[1],
-                                QRectF(0, 0, qMin(middle, end - x) * ratio, parts[1].height()));
-        painter->drawPixmap(QPoint(end, area.top()), parts[2]);
-    }
-    if (smooth)
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    withoutSmoothing(painter, [&] {
+        if (!sliced) {
+            painter->drawPixmap(area.topLeft(), parts[0]);
+        } else if (layout.joined) {
+            blitJoined(painter, area, parts[0], slices, middle, ratio);
+        } else {
+            // The middle's rows repeat from its kept columns between the ends.
+            const int end = area.left() + area.width() - slices.right;
+            painter->drawPixmap(area.topLeft(), parts[0]);
+            for (int x = area.left() + slices.left; !parts[1].isNull() && x < end; x += middle)
+                painter->drawPixmap(QPointF(x, area.top() + layout.middleTop), parts[1],
+                                    QRectF(0, 0, qMin(middle, end - x) * ratio, parts[1].height()));
+            painter->drawPixmap(QPoint(end, area.top()), parts[2]);
+        }
+    });
 }
 
 namespace {
@@ -402,12 +412,7 @@ void drawFrameCached(QPainter *painter, const QRect &area, const CacheKey &key, 
     if (!layout.framed)
         return paint(painter);
     // Stretched at whole pixels without smoothing, a run of equal pixels stays exactly that.
-    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
-    if (smooth)
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    blitFrame(painter, area, kept, layout, ratio);
-    if (smooth)
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    withoutSmoothing(painter, [&] { blitFrame(painter, area, kept, layout, ratio); });
 }
 
 void Internal::setPanelCacheEnabled(bool enabled)
