@@ -67,14 +67,27 @@ void CommonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
 {
     if (element == PE_FrameGroupBox)
         return drawGroupBoxFrame(this, option, painter, widget);
-    if (element != PE_IndicatorCheckBox)
-        return QProxyStyle::drawPrimitive(element, option, painter, widget);
-    // Fusion's box and tick depend on the state, the rectangle and the colours only; a pixel around
-    // them leaves room for antialiasing.
-    CacheKey key("fusionCheckBox");
-    key << int(option->state) << int(option->direction) << option->rect << option->palette;
-    drawCached(painter, option->rect.adjusted(-1, -1, 1, 1), key,
-               [&](QPainter *p) { QProxyStyle::drawPrimitive(element, option, p, widget); });
+    const auto base = [&](QPainter *p) { QProxyStyle::drawPrimitive(element, option, p, widget); };
+    if (element == PE_IndicatorCheckBox) {
+        // Fusion's box and tick depend on the state, the rectangle and the colours only; a pixel around
+        // them leaves room for antialiasing.
+        CacheKey key("fusionCheckBox");
+        key << int(option->state) << int(option->direction) << option->rect << option->palette;
+        return drawCached(painter, option->rect.adjusted(-1, -1, 1, 1), key, base);
+    }
+    const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+    const bool flat = button && button->features.testFlag(QStyleOptionButton::Flat);
+    if (element == PE_PanelButtonCommand && !flat && !qobject_cast<const QComboBox *>(widget)) {
+        // Fusion keeps this panel in its own pixmap, drawn inside the rectangle from the state, the colours
+        // and whether the button is the default; but under the render hints every entry point switches
+        // on, its blit of that pixmap takes the raster engine's slow path, which ours avoids. A flat
+        // button's panel is mostly nothing, which costs nothing to draw; a combo box's is drawn into
+        // Fusion's own picture of the whole box, which Fusion keeps.
+        CacheKey key("fusionButtonPanel");
+        key << int(option->state) << int(option->direction) << option->palette << (button ? int(button->features) : -1);
+        return drawCached(painter, option->rect, key, base);
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void CommonStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
