@@ -77,17 +77,16 @@ void CommonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
     }
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
     const bool flat = button && button->features.testFlag(QStyleOptionButton::Flat);
-    if (element == PE_PanelButtonCommand && !flat && !qobject_cast<const QComboBox *>(widget)) {
-        // Fusion keeps this panel in its own pixmap, drawn inside the rectangle from the state, the colours
-        // and whether the button is the default; but under the render hints every entry point switches
-        // on, its blit of that pixmap takes the raster engine's slow path, which ours avoids. A flat
-        // button's panel is mostly nothing, which costs nothing to draw; a combo box's is drawn into
-        // Fusion's own picture of the whole box, which Fusion keeps.
-        CacheKey key("fusionButtonPanel");
-        key << int(option->state) << int(option->direction) << option->palette << (button ? int(button->features) : -1);
-        return drawCached(painter, option->rect, key, base);
-    }
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // Fusion keeps a command panel in its own pixmap, drawn inside the rectangle from the state, the
+    // colours and whether the button is the default; but under the render hints every entry point
+    // switches on, its blit of that pixmap takes the raster engine's slow path, which ours avoids. A flat
+    // button's panel is mostly nothing, which costs nothing to draw; a combo box's is drawn into Fusion's
+    // own picture of the whole box, which Fusion keeps.
+    if (element != PE_PanelButtonCommand || flat || qobject_cast<const QComboBox *>(widget))
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    CacheKey key("fusionButtonPanel");
+    key << int(option->state) << int(option->direction) << option->palette << (button ? int(button->features) : -1);
+    drawCached(painter, option->rect, key, base);
 }
 
 void CommonStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
