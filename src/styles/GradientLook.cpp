@@ -151,8 +151,10 @@ public:
         CacheKey key("gradient-panel");
         // The gradient starts at the painter's origin, so the panel's top matters; its left does not.
         key << r.y() << r.height() << top << bottom << line << corners << outline;
-        // Between the rounded ends every column is the same, whatever the width.
-        const int end = int(Metrics::ButtonCornerDiameter) + 2;
+        // Between the rounded ends every column is the same, whatever the width: a corner's arc spans
+        // the radius from the panel's edge, and the ends hold the pixel of antialiasing outside the
+        // edge and two more.
+        const int end = int(Metrics::ButtonCornerRadius) + 3;
         drawCached(painter, r.adjusted(-1, -1, 1, 1), key, [&](QPainter *p) {
             const QLinearGradient gradient = verticalGradient(r.height(), top, bottom);
             QPen pen = p->pen();
