@@ -65,7 +65,8 @@ private slots:
         const QMap<QString, QStringList> kinds{ { "push buttons", buttons }, { "combo boxes", combos }, { "navigation steps", steps },
             { "check boxes", { "QCheckBox text=Check", "QCheckBox text=Check checked=true", "QCheckBox text=Check checkState=PartiallyChecked" } },
             { "menu bar", { "QStyledMenuBar" } },
-            { "group box", { "QGroupBox title=Group", "QGroupBox", "QPushButton text=Push size=90x30", "QPushButton text=Push default=true size=90x30", "QCheckBox text=Check",
+            { "group box", { "QGroupBox title=Group", "QGroupBox", "QPushButton text=Push size=90x30",
+                             "QPushButton text=Push default=true size=90x30", "QCheckBox text=Check",
                              "QLineEdit text=Edit", "QGroupBox title=Group checkable=true" } } };
         for (auto kind = kinds.begin(); kind != kinds.end(); ++kind) {
             for (const char *look : { "GradientStyle", "FlatStyle", "CommonStyle" }) {
@@ -97,9 +98,10 @@ private slots:
         QPixmapCache::clear();
         for (int i = 0; i < widgets.size(); ++i) {
             const QString &line = widgets.at(i);
-            QWidget *w = makeWidget(CaseLine(line), &window);
+            const CaseLine caseLine(line);
+            QWidget *w = makeWidget(caseLine, &window);
             setLook(w, first);
-            const QSize given = sizeOf(CaseLine(line).value("size")); // so that two cases share a size
+            const QSize given = sizeOf(caseLine.value("size")); // so that two cases share a size
             w->resize(given.isEmpty() ? QSize(widths.at(i % widths.size()), qMax(30, w->sizeHint().height())) : given);
             for (const QString change : { "", "recoloured", "other look" }) {
                 if (change == "recoloured")
