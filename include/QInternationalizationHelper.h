@@ -154,9 +154,8 @@ public:
     //!
     //! The menu owns the entries; the helper owns neither the menu nor the
     //! group, so keep the group alive as long as it is tied to the helper (or
-    //! untie it first). A null `menu` does nothing; a null `group` does
-    //! nothing either, apart from a warning. See the class description for
-    //! an example.
+    //! untie it first). A null `menu` or a null `group` does nothing. See
+    //! the class description for an example.
     void createMenu(QMenu *menu, QActionGroup *group, bool connectGroup) const;
 
 public slots:

@@ -170,14 +170,11 @@ void QInternationalizationHelper::changeLanguage(QAction *act)
 
 void QInternationalizationHelper::createMenu(QMenu *menu, QActionGroup *group, bool connectGroup) const
 {
-    if (!menu)
+    // Refusing a missing group, quietly as every other failure here, is safer
+    // than filling a menu whose entries could neither be exclusive nor reach
+    // the helper.
+    if (!menu || !group)
         return;
-    // Refusing a missing group is safer than filling a menu whose entries
-    // could neither be exclusive nor reach the helper.
-    if (!group) {
-        qWarning("QInternationalizationHelper::createMenu: a menu needs an action group");
-        return;
-    }
     const QStringList languages = supportedLanguages();
     group->setExclusive(true);
 

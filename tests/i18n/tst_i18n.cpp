@@ -35,7 +35,8 @@ private slots:
     //   app, qt       observe appTranslator(), qtTranslator(): the file loaded, or what is thrown (and logged,
     //                 for app! and qt!); directory() reads DIR, Qt's translations QT
     //   veltrix:de    observes a header under the library's own catalogue, loaded through the helper
-    //   menu, untie   createMenu() on a menu holding "Existing", tied to the helper, or not; nomenu: a null menu
+    //   menu, untie   createMenu() on a menu holding "Existing", tied to the helper, or not; nomenu: a null menu,
+    //                 nogroup: the menu with a null group
     //   pick:Deutsch  triggers the first entry of that name
     //   entries       observes the menu's entries, the group's checked one starred
     //   count         observes how often languageChanged() came, and the language
@@ -82,6 +83,7 @@ private slots:
         QTest::newRow("pick, untied")
             << menu + "untie pick:Français entries count" << "Deutsch English Français* Deutsch English Français | 0 Deutsch";
         QTest::newRow("pick, a null menu changes nothing") << menu + "nomenu pick:Français count" << "1 Français";
+        QTest::newRow("a menu without a group stays as it was") << "de>app_de.qm nogroup entries count" << " | 0 Deutsch";
         QTest::newRow("set") << menu + "language=Français entries count" << "Deutsch English Français* | 1 Français";
         QTest::newRow("set, first matching entry checked")
             << menu + "menu language=Français entries" << "Deutsch English Français* Deutsch English Français";
@@ -129,6 +131,8 @@ private slots:
                 m_helper->createMenu(&menu, &group, step == "menu");
             else if (step == "nomenu")
                 m_helper->createMenu(nullptr, &group, false);
+            else if (step == "nogroup")
+                m_helper->createMenu(&menu, nullptr, true);
             else if (step.startsWith("pick:"))
                 group.actions().at(menuText(group).remove('*').split(' ').indexOf(step.mid(5)))->trigger();
             else if (step == "entries")
