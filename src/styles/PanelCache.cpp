@@ -32,6 +32,9 @@ constexpr int FrameMiddle = 4;
 // What an entry without pixmaps (a frame drawn directly) counts against the budget, so that such
 // entries cannot pile up.
 constexpr qint64 EntryBytes = 64;
+// Logical pixels around a panel's area where drawing it must leave nothing; a panel that draws there is
+// drawn directly each time.
+constexpr int Overhang = 8;
 
 // How a sliced panel's middle is kept.
 struct SliceLayout
@@ -39,6 +42,7 @@ struct SliceLayout
     // A middle that fills (nearly) the panel's height, a button's, is kept joined with both ends in
     // one pixmap, so that a panel up to twice the kept middle wide takes two blits from it, or one.
     bool joined = false;
+    bool direct = false; // the panel draws outside its area: drawn directly each time
     int middleTop = 0; // otherwise only its rows with anything in them are kept; where they start, in logical pixels
     // A frame: whether its middle repeats (otherwise it is drawn directly), its ends in logical pixels
     // around FrameMiddle device pixels of the middle, and the colour of its middle.
@@ -212,20 +216,37 @@ void blitJoined(QPainter *painter, const QRect &area, const QPixmap &panel, Slic
     painter->drawPixmap(QPointF(end, area.top()), panel, QRectF((kept - rightPart) * ratio, 0, rightPart * ratio, panel.height()));
 }
 
-// Draws `paint` into a new pixmap of `area`, as it would draw on `painter`.
+// Draws `paint` into a new pixmap of `area`, as it would draw on `painter`; a null pixmap when `paint`
+// also draws next to `area` (as Fusion's frame does when its rectangle is shorter than its corners),
+// which a blit of the pixmap would leave out.
 QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaque,
                const std::function<void(QPainter *)> &paint)
 {
-    QPixmap pixmap(area.size() * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(opaque ? Qt::black : Qt::transparent);
-    QPainter cached(&pixmap);
+    const QRect around = area.adjusted(-Overhang, -Overhang, Overhang, Overhang);
+    QImage image(around.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter cached(&image);
     cached.setRenderHints(painter->renderHints());
     cached.setPen(painter->pen());
     cached.setBrush(painter->brush());
     cached.setFont(painter->font());
-    cached.translate(-area.topLeft());
+    cached.translate(-around.topLeft());
     paint(&cached);
+    cached.end();
+    const QRect inside(QPoint(Overhang, Overhang) * ratio, area.size() * ratio);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const bool within = y >= inside.top() && y <= inside.bottom();
+        for (int x = 0; x < image.width(); x = within && x == inside.left() - 1 ? inside.right() + 1 : x + 1) {
+            if (qAlpha(line[x]))
+                return QPixmap();
+        }
+    }
+    // An opaque panel is kept without alpha: the raster engine copies such a pixmap instead of blending it.
+    QImage kept = image.copy(inside);
+    QPixmap pixmap = QPixmap::fromImage(opaque ? kept.convertToFormat(QImage::Format_RGB32) : kept);
+    pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
 
@@ -345,10 +366,13 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
     SliceLayout layout;
     if (!find(full, parts, &layout)) {
         parts[0] = render(painter, area, ratio, opaque, paint);
-        if (sliced)
+        layout.direct = parts[0].isNull();
+        if (sliced && !layout.direct)
             layout = slice(parts, slices, middle, ratio);
-        insert(full, parts, sliced && !layout.joined ? 3 : 1, layout); // a joined panel is one pixmap
+        insert(full, parts, layout.direct ? 0 : sliced && !layout.joined ? 3 : 1, layout); // a joined panel is one pixmap
     }
+    if (layout.direct)
+        return paint(painter);
     withoutSmoothing(painter, [&] {
         if (!sliced) {
             painter->drawPixmap(area.topLeft(), parts[0]);
@@ -406,8 +430,9 @@ void drawFrameCached(QPainter *painter, const QRect &area, const CacheKey &key, 
     QPixmap kept;
     SliceLayout layout;
     if (!find(full, &kept, &layout)) {
-        QImage image = render(painter, area, ratio, false, paint).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        learnFrame(image, ratio, &kept, &layout);
+        const QPixmap drawn = render(painter, area, ratio, false, paint);
+        if (!drawn.isNull())
+            learnFrame(drawn.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), ratio, &kept, &layout);
         insert(full, &kept, layout.framed ? 1 : 0, layout);
     }
     if (!layout.framed)

@@ -81,7 +81,8 @@ void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush);
 // that starts with `painter`'s pen, brush and hints, and `painter` itself is
 // left as it was; drawn directly, `paint` may change `painter` as it always
 // did, so the recorded drawing stays exactly what it was. `opaque`: `paint`
-// covers `area` fully with opaque pixels, so the pixmap needs no alpha.
+// covers `area` fully with opaque pixels, so the pixmap needs no alpha. A
+// panel found drawing next to `area` is drawn directly from then on.
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
                 Slices slices = Slices(), bool opaque = false);
 

@@ -118,6 +118,36 @@ private slots:
         }
     }
 
+    // Straight onto an image, without a widget's clip: Fusion's titled frame in a rectangle shorter than
+    // its corners draws below the rectangle, which a blit of the rectangle would leave out.
+    void unclippedLikeDirect_data()
+    {
+        VeltrixTest::columns<int>({ "height" });
+        for (const int height : { 18, 25, 40 })
+            QTest::addRow("group box frame %d high", height) << height;
+    }
+
+    void unclippedLikeDirect()
+    {
+        QFETCH(int, height);
+        GradientStyle gradient;
+        FlatStyle flat;
+        CommonStyle common;
+        const QGroupBox box("Group");
+        const auto option = makeOption("QStyleOptionFrame", CaseLine(QString("rect=5,7,40,%1").arg(height)), &box);
+        for (QStyle *look : std::initializer_list<QStyle *>{ &gradient, &flat, &common }) {
+            QImage images[3]; // directly, then twice through the cache
+            for (int i = 0; i < 3; ++i) {
+                Veltrix::Internal::setPanelCacheEnabled(i > 0);
+                images[i] = QImage(60, 60, QImage::Format_ARGB32_Premultiplied);
+                images[i].fill(Qt::white);
+                QPainter painter(&images[i]);
+                look->drawPrimitive(QStyle::PE_FrameGroupBox, option.get(), &painter, &box);
+            }
+            QVERIFY2(qMax(difference(images[1], images[0]), difference(images[2], images[0])) <= 2, look->metaObject()->className());
+        }
+    }
+
     // Last: the cache holds the pictures of the last case, so the comparisons above were made with it.
     void cacheUsed() { QVERIFY(Veltrix::Internal::panelCacheBytes() > 0); }
 };
