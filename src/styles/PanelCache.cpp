@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPaintEngine>
+#include <QPicture>
 #include <QPixmapCache>
 
 #include <algorithm>
@@ -217,23 +218,30 @@ void blitJoined(QPainter *painter, const QRect &area, const QPixmap &panel, Slic
 }
 
 // Draws `paint` into a new pixmap of `area`, as it would draw on `painter`; a null pixmap when `paint`
-// also draws next to `area` (as Fusion's frame does when its rectangle is shorter than its corners),
-// which a blit of the pixmap would leave out.
+// also draws outside `area`, which a blit of the pixmap would leave out. Drawing far from it (Fusion's
+// titled frame in a rectangle shorter than the title) shows in the bounds of a recording; drawing next
+// to it, as antialiasing may, in the pixels of a margin around it.
 QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaque,
                const std::function<void(QPainter *)> &paint)
 {
+    const auto drawOn = [&](QPaintDevice *device, const QPoint &origin) {
+        QPainter cached(device);
+        cached.setRenderHints(painter->renderHints());
+        cached.setPen(painter->pen());
+        cached.setBrush(painter->brush());
+        cached.setFont(painter->font());
+        cached.translate(-origin);
+        paint(&cached);
+    };
     const QRect around = area.adjusted(-Overhang, -Overhang, Overhang, Overhang);
+    QPicture recording;
+    drawOn(&recording, QPoint());
+    if (!around.contains(recording.boundingRect()) && !recording.boundingRect().isEmpty())
+        return QPixmap();
     QImage image(around.size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
-    QPainter cached(&image);
-    cached.setRenderHints(painter->renderHints());
-    cached.setPen(painter->pen());
-    cached.setBrush(painter->brush());
-    cached.setFont(painter->font());
-    cached.translate(-around.topLeft());
-    paint(&cached);
-    cached.end();
+    drawOn(&image, around.topLeft());
     const QRect inside(QPoint(Overhang, Overhang) * ratio, area.size() * ratio);
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));

@@ -119,22 +119,23 @@ private slots:
     }
 
     // Straight onto an image, without a widget's clip: Fusion's titled frame in a rectangle shorter than
-    // its corners draws below the rectangle, which a blit of the rectangle would leave out.
+    // its title and corners draws below the rectangle, next to it or far from it, which a blit of the
+    // rectangle would leave out.
     void unclippedLikeDirect_data()
     {
-        VeltrixTest::columns<int>({ "height" });
-        for (const int height : { 18, 25, 40 })
-            QTest::addRow("group box frame %d high", height) << height;
+        VeltrixTest::columns<QString>({ "size" });
+        for (const char *size : { "13x11", "40x18", "40x25", "40x40" })
+            QTest::addRow("group box frame %s", size) << QString(size);
     }
 
     void unclippedLikeDirect()
     {
-        QFETCH(int, height);
+        QFETCH(QString, size);
         GradientStyle gradient;
         FlatStyle flat;
         CommonStyle common;
         const QGroupBox box("Group");
-        const auto option = makeOption("QStyleOptionFrame", CaseLine(QString("rect=5,7,40,%1").arg(height)), &box);
+        const auto option = makeOption("QStyleOptionFrame", CaseLine("rect=5,7," + QString(size).replace('x', ',')), &box);
         for (QStyle *look : std::initializer_list<QStyle *>{ &gradient, &flat, &common }) {
             QImage images[3]; // directly, then twice through the cache
             for (int i = 0; i < 3; ++i) {
