@@ -82,7 +82,8 @@ bool isWhole(qreal value)
 }
 
 // Whether `painter` draws on whole device pixels of a raster image: moved by whole logical pixels,
-// at a whole device pixel ratio.
+// at a whole device pixel ratio, onto a device moved by whole pixels too (a widget rendered through a
+// painter of its own is moved by that painter's transform).
 bool onWholePixels(const QPainter *painter)
 {
     const QPaintEngine *engine = painter->paintEngine();
@@ -92,7 +93,21 @@ bool onWholePixels(const QPainter *painter)
     const QTransform &device = painter->deviceTransform();
     return engine && engine->type() == QPaintEngine::Raster && world.type() <= QTransform::TxTranslate
         && isWhole(world.dx()) && isWhole(world.dy()) && device.type() <= QTransform::TxScale && device.m11() == device.m22()
-        && isWhole(device.m11()) && device.m11() >= 1;
+        && isWhole(device.m11()) && device.m11() >= 1 && isWhole(device.dx()) && isWhole(device.dy());
+}
+
+// Whether `painter` leaves a panel drawn on it the same wherever it is blitted and whatever its width:
+// a solid pen and brush or none (a dash, a gradient or a texture neither repeats along a panel nor
+// fits in its key), no background behind them, on a device of eight bits a channel or more, where a
+// blit rounds as drawing does (on fewer bits drawing rounds after every layer).
+bool plainPainter(const QPainter *painter)
+{
+    const QPen &pen = painter->pen();
+    const QBrush &brush = painter->brush();
+    const auto plain = [](const QBrush &b) { return b.style() <= Qt::SolidPattern && b.transform().isIdentity(); };
+    const QPaintDevice *device = painter->paintEngine()->paintDevice();
+    return (pen.style() == Qt::NoPen || (pen.style() == Qt::SolidLine && plain(pen.brush()))) && plain(brush)
+        && painter->backgroundMode() == Qt::TransparentMode && device && device->depth() == 32;
 }
 
 qint64 bytesOf(const QPixmap &pixmap)
@@ -166,6 +181,17 @@ void insert(const CacheKey &key, QPixmap *parts, int count, SliceLayout layout)
     }
 }
 
+// Whether the columns of `image` from `first` up to `end` are all alike.
+bool middleRepeats(const QImage &image, int first, int end)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        if (std::any_of(line + first + 1, line + end, [&](QRgb pixel) { return pixel != line[first]; }))
+            return false;
+    }
+    return true;
+}
+
 // Cuts the whole panel in parts[0] into its left end, `middle` columns of its middle and its right
 // end. A middle that fills nearly all rows is kept with both ends beside it in parts[0]; otherwise
 // only its rows with anything in them are kept and drawn, in parts[1] (none between a step's badge
@@ -174,10 +200,15 @@ SliceLayout slice(QPixmap *parts, Slices slices, int middle, int ratio)
 {
     QImage whole = parts[0].toImage();
     whole.setDevicePixelRatio(1); // cut in device pixels
+    SliceLayout layout;
+    // A panel whose middle does not repeat after all (a step whose underline starts inside its middle)
+    // is drawn directly.
+    layout.direct = !middleRepeats(whole, slices.left * ratio, whole.width() - slices.right * ratio);
+    if (layout.direct)
+        return layout;
     const QImage columns = whole.copy(slices.left * ratio, 0, middle * ratio, whole.height());
     const QPair<int, int> rows = usedRows(columns);
     const int left = slices.left * ratio, right = slices.right * ratio;
-    SliceLayout layout;
     layout.joined = 4 * (rows.second - rows.first + 1) >= 3 * whole.height();
     if (layout.joined) {
         QImage joined(left + columns.width() + right, whole.height(), whole.format());
@@ -231,12 +262,15 @@ QPixmap render(const QPainter *painter, const QRect &area, int ratio, bool opaqu
         cached.setBrush(painter->brush());
         cached.setFont(painter->font());
         cached.translate(-origin);
+        cached.setBrushOrigin(painter->brushOrigin());
         paint(&cached);
     };
     const QRect around = area.adjusted(-Overhang, -Overhang, Overhang, Overhang);
     QPicture recording;
     drawOn(&recording, QPoint());
-    if (!around.contains(recording.boundingRect()) && !recording.boundingRect().isEmpty())
+    // A line drawn with a zero-width pen has bounds without width: counted as a pixel wide.
+    const QRect bounds = recording.boundingRect();
+    if (!bounds.isNull() && !around.contains(QRect(bounds.topLeft(), bounds.size().expandedTo(QSize(1, 1)))))
         return QPixmap();
     QImage image(around.size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
@@ -270,13 +304,15 @@ void withoutSmoothing(QPainter *painter, const std::function<void()> &blits)
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-// `key` with what else changes a picture drawn on `painter`: its device pixel ratio, hints, pen and brush.
+// `key` with what else changes a picture drawn on `painter`: its device pixel ratio, hints, pen, brush and
+// brush origin (which places the looks' own gradients).
 CacheKey painterKey(const QPainter *painter, CacheKey key, int ratio)
 {
     const QPen pen = painter->pen();
+    const QPointF origin = painter->brushOrigin();
     return key << ratio << int(painter->renderHints()) << pen.color() << int(pen.widthF() * 64) << int(pen.style())
                << int(pen.capStyle()) << int(pen.joinStyle()) << int(pen.isCosmetic()) << int(painter->brush().style())
-               << painter->brush().color();
+               << painter->brush().color() << int(origin.x() * 64) << int(origin.y() * 64);
 }
 
 // The lines, from 0 to `count`, equal to the middle one and next to it, as [first, last).
@@ -338,7 +374,7 @@ void learnFrame(const QImage &image, int ratio, QPixmap *parts, SliceLayout *lay
 bool blitsLikeDrawing(const QPainter *painter)
 {
     return cacheEnabled && onWholePixels(painter) && qFuzzyCompare(painter->opacity(), 1.0)
-        && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+        && painter->compositionMode() == QPainter::CompositionMode_SourceOver && plainPainter(painter);
 }
 
 void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush)
@@ -363,7 +399,7 @@ uint CacheKey::hash() const
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
                 Slices slices, bool opaque)
 {
-    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(14))
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(16))
         return paint(painter);
     const int ratio = qRound(painter->deviceTransform().m11());
     const bool sliced = slices.left >= 0 && area.width() > slices.left + slices.right + 1;
@@ -377,6 +413,8 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
         layout.direct = parts[0].isNull();
         if (sliced && !layout.direct)
             layout = slice(parts, slices, middle, ratio);
+        if (layout.direct)
+            parts[0] = QPixmap();
         insert(full, parts, layout.direct ? 0 : sliced && !layout.joined ? 3 : 1, layout); // a joined panel is one pixmap
     }
     if (layout.direct)
@@ -431,7 +469,7 @@ void blitFrame(QPainter *painter, const QRect &area, const QPixmap &kept, const 
 
 void drawFrameCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint)
 {
-    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(12))
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(14))
         return paint(painter);
     const int ratio = qRound(painter->deviceTransform().m11());
     const CacheKey full = painterKey(painter, CacheKey(key) << area.width() << area.height(), ratio);

@@ -35,11 +35,12 @@ public:
     }
     CacheKey &operator<<(const QColor &color) { return *this << int(color.rgba()); }
     CacheKey &operator<<(const QRect &rect) { return *this << rect.x() << rect.y() << rect.width() << rect.height(); }
-    // A palette by its identity: any change to it makes another key.
+    // A palette by its identity (any change to it makes another key) and the colour group it reads,
+    // which a window's activation changes without changing the identity.
     CacheKey &operator<<(const QPalette &palette)
     {
         const qint64 identity = palette.cacheKey();
-        return *this << int(identity) << int(identity >> 32);
+        return *this << int(identity) << int(identity >> 32) << int(palette.currentColorGroup());
     }
     bool operator==(const CacheKey &other) const;
     uint hash() const;
@@ -47,7 +48,7 @@ public:
     bool hasRoom(int values) const { return m_count + values < Capacity; }
 
 private:
-    static constexpr int Capacity = 40; // more than any panel needs
+    static constexpr int Capacity = 48; // more than any panel needs
     int m_values[Capacity];
     int m_count = 0;
 };

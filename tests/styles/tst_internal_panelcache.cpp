@@ -149,6 +149,93 @@ private slots:
         }
     }
 
+    // A panel drawn straight onto an image through a painter in some state, first in the state `before`
+    // (which fills the cache), then in the state `after`: the second drawing, through the cache, must
+    // give what `after` gives directly. States: moved=dx (the painter moved by a fraction of a pixel, the
+    // widget rendered through it), dash, dashes=a:b (a pen's own pattern), gradient=colour:colour (the
+    // brush), origin=y (the brush origin), opaque (an opaque background behind a dash), inactive (the
+    // option's colours read from the inactive group), rgb16 (a 16-bit image), underline (the widget's
+    // font, which a step's number is drawn in).
+    void paintersLikeDirect_data()
+    {
+        VeltrixTest::columns<QString, QString, QString, QString>({ "widget", "look", "before", "after" });
+        const QString panel = "QStyledPushButton buttonType=GRADIENT_BLUE rect=13,9,150,31 state=Enabled";
+        const QString step = "QNavigationButton id=1 text=Step rect=60,5,200,40 state=Enabled|On predecessor=on successor=on";
+        const QString item = "QStyledMenuBar rect=20,5,80,30 state=Enabled text=File";
+        const QString box = "QCheckBox rect=4,4,13,13 state=Enabled|On option=QStyleOptionButton";
+        QTest::newRow("moved by half a pixel") << panel << "GradientStyle" << "moved=0.5" << "moved=0.5";
+        QTest::newRow("dashed pen") << step << "FlatStyle" << "dash" << "dash";
+        QTest::newRow("dash pattern changed") << item << "CommonStyle" << "dashes=3:2" << "dashes=1:5";
+        QTest::newRow("gradient brush changed") << box << "FlatStyle" << "gradient=red:blue" << "gradient=green:yellow";
+        QTest::newRow("brush origin") << panel << "GradientStyle" << "" << "origin=15";
+        QTest::newRow("opaque background") << step << "GradientStyle" << "dash" << "dash opaque";
+        QTest::newRow("inactive colours") << box << "CommonStyle" << "" << "inactive";
+        QTest::newRow("16-bit image") << panel << "GradientStyle" << "rgb16" << "rgb16";
+        QTest::newRow("step underline from its left") << step << "FlatStyle" << "" << "";
+        QTest::newRow("underlined number") << step << "GradientStyle" << "" << "underline";
+    }
+
+    void paintersLikeDirect()
+    {
+        QFETCH(QString, widget);
+        QFETCH(QString, look);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        GradientStyle gradient;
+        FlatStyle flat;
+        CommonStyle common;
+        QStyle *const style = QMap<QString, QStyle *>{ { "GradientStyle", &gradient }, { "FlatStyle", &flat }, { "CommonStyle", &common } }.value(look);
+        QWidget window;
+        const CaseLine line(widget);
+        QWidget *w = makeWidget(line, &window);
+        w->setStyle(style);
+        w->setGeometry(makeOption("QStyleOption", line)->rect);
+        QPalette palette = w->palette();
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            palette.setColor(QPalette::Inactive, QPalette::ColorRole(role), Qt::darkCyan);
+        const auto draw = [&](const QString &state, bool cached) {
+            Veltrix::Internal::setPanelCacheEnabled(cached);
+            const CaseLine settings(state);
+            const QStringList words = state.split(' ');
+            QImage image(240, 60, words.contains("rgb16") ? QImage::Format_RGB16 : QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            QPen pen(Qt::darkRed, 2, words.contains("dash") ? Qt::DashLine : Qt::SolidLine);
+            if (!settings.value("dashes").isEmpty())
+                pen.setDashPattern({ settings.value("dashes").section(':', 0, 0).toDouble(), settings.value("dashes").section(':', 1).toDouble() });
+            painter.setPen(pen);
+            if (!settings.value("gradient").isEmpty()) {
+                QLinearGradient gradient(0, 0, 0, 20);
+                gradient.setStops({ { 0, QColor(settings.value("gradient").section(':', 0, 0)) }, { 1, QColor(settings.value("gradient").section(':', 1)) } });
+                painter.setBrush(gradient);
+            }
+            painter.setBrushOrigin(0, settings.value("origin", "0").toInt());
+            painter.setBackground(Qt::yellow);
+            painter.setBackgroundMode(words.contains("opaque") ? Qt::OpaqueMode : Qt::TransparentMode);
+            QFont font = painter.font();
+            font.setUnderline(words.contains("underline"));
+            painter.setFont(font);
+            if (!settings.value("moved").isEmpty()) {
+                painter.translate(settings.value("moved").toDouble(), 0);
+                w->render(&painter, QPoint(10, 10));
+                return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            }
+            const auto option = makeOption(qobject_cast<QMenuBar *>(w) ? "CE_MenuBarItem" : "PE_PanelButtonCommand", line, w);
+            option->palette = palette; // the same palette each time: only its current group changes
+            option->palette.setCurrentColorGroup(words.contains("inactive") ? QPalette::Inactive : QPalette::Active);
+            if (qobject_cast<QMenuBar *>(w))
+                style->drawControl(QStyle::CE_MenuBarItem, option.get(), &painter, w);
+            else if (qobject_cast<QCheckBox *>(w))
+                style->drawPrimitive(QStyle::PE_IndicatorCheckBox, option.get(), &painter, w);
+            else
+                style->drawPrimitive(QStyle::PE_PanelButtonCommand, option.get(), &painter, w);
+            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        QPixmapCache::clear();
+        draw(before, true);
+        QVERIFY(difference(draw(after, true), draw(after, false)) <= 2);
+    }
+
     // Last: the cache holds the pictures of the last case, so the comparisons above were made with it.
     void cacheUsed() { QVERIFY(Veltrix::Internal::panelCacheBytes() > 0); }
 };
