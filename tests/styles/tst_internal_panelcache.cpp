@@ -172,6 +172,8 @@ private slots:
         QTest::newRow("inactive colours") << box << "CommonStyle" << "" << "inactive";
         QTest::newRow("16-bit image") << panel << "GradientStyle" << "rgb16" << "rgb16";
         QTest::newRow("step underline from its left") << step << "FlatStyle" << "" << "";
+        QTest::newRow("link of a step without height") << "QNavigationButton id=0 text=Step rect=37,21,60,0 state=Enabled successor=on"
+                                                        << "GradientStyle" << "" << "";
         QTest::newRow("underlined number") << step << "GradientStyle" << "" << "underline";
     }
 
