@@ -103,11 +103,10 @@ bool onWholePixels(const QPainter *painter)
 bool plainPainter(const QPainter *painter)
 {
     const QPen &pen = painter->pen();
-    const QBrush &brush = painter->brush();
-    const auto plain = [](const QBrush &b) { return b.style() <= Qt::SolidPattern && b.transform().isIdentity(); };
     const QPaintDevice *device = painter->paintEngine()->paintDevice();
-    return (pen.style() == Qt::NoPen || (pen.style() == Qt::SolidLine && plain(pen.brush()))) && plain(brush)
-        && painter->backgroundMode() == Qt::TransparentMode && device && device->depth() == 32;
+    return (pen.style() == Qt::NoPen || (pen.style() == Qt::SolidLine && pen.brush().style() == Qt::SolidPattern))
+        && painter->brush().style() <= Qt::SolidPattern && painter->backgroundMode() == Qt::TransparentMode && device
+        && device->depth() == 32;
 }
 
 qint64 bytesOf(const QPixmap &pixmap)
@@ -304,15 +303,31 @@ void withoutSmoothing(QPainter *painter, const std::function<void()> &blits)
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-// `key` with what else changes a picture drawn on `painter`: its device pixel ratio, hints, pen, brush and
-// brush origin (which places the looks' own gradients).
-CacheKey painterKey(const QPainter *painter, CacheKey key, int ratio)
+// Whether a blit of `area` on `painter` stays inside its system clip (the region of the widget painted)
+// as drawing does: the raster engine lets a blit reach past it when the painter also has a clip of its
+// own that does (a widget rendered through a clipped painter). Looked at only for an area that reaches
+// past the system clip's bounds, and a painter with a clip of its own.
+bool blitsStayInside(const QPainter *painter, const QRect &area)
 {
-    const QPen pen = painter->pen();
+    if (!painter->hasClipping())
+        return true;
+    const QRegion system = painter->paintEngine()->systemClip();
+    const QTransform &device = painter->deviceTransform();
+    if (system.isEmpty() || (system.rectCount() == 1 && system.boundingRect().contains(device.mapRect(area))))
+        return true;
+    const QRect own = device.mapRect(painter->clipBoundingRect()).toAlignedRect();
+    return system.rectCount() == 1 ? system.boundingRect().contains(own) : (QRegion(own) - system).isEmpty();
+}
+
+// Adds to `key` what else changes a picture drawn on `painter`: its device pixel ratio, hints, pen, brush
+// and brush origin (which places the looks' own gradients).
+void addPainter(CacheKey &key, const QPainter *painter, int ratio)
+{
+    const QPen &pen = painter->pen();
     const QPointF origin = painter->brushOrigin();
-    return key << ratio << int(painter->renderHints()) << pen.color() << int(pen.widthF() * 64) << int(pen.style())
-               << int(pen.capStyle()) << int(pen.joinStyle()) << int(pen.isCosmetic()) << int(painter->brush().style())
-               << painter->brush().color() << int(origin.x() * 64) << int(origin.y() * 64);
+    key << ratio << int(painter->renderHints()) << pen.color() << int(pen.widthF() * 64) << int(pen.style())
+        << int(pen.capStyle()) << int(pen.joinStyle()) << int(pen.isCosmetic()) << int(painter->brush().style())
+        << painter->brush().color() << int(origin.x() * 64) << int(origin.y() * 64);
 }
 
 // The lines, from 0 to `count`, equal to the middle one and next to it, as [first, last).
@@ -399,13 +414,14 @@ uint CacheKey::hash() const
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
                 Slices slices, bool opaque)
 {
-    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(16))
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(16) || !blitsStayInside(painter, area))
         return paint(painter);
     const int ratio = qRound(painter->deviceTransform().m11());
     const bool sliced = slices.left >= 0 && area.width() > slices.left + slices.right + 1;
     const int middle = sliced ? qMin(MiddleColumns, area.width() - slices.left - slices.right) : 0;
     CacheKey full = key;
-    full = painterKey(painter, full << (sliced ? -middle : area.width()) << slices.left << slices.right << area.height(), ratio);
+    full << (sliced ? -middle : area.width()) << slices.left << slices.right << area.height();
+    addPainter(full, painter, ratio);
     QPixmap parts[3];
     SliceLayout layout;
     if (!find(full, parts, &layout)) {
@@ -469,10 +485,12 @@ void blitFrame(QPainter *painter, const QRect &area, const QPixmap &kept, const 
 
 void drawFrameCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint)
 {
-    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(14))
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(14) || !blitsStayInside(painter, area))
         return paint(painter);
     const int ratio = qRound(painter->deviceTransform().m11());
-    const CacheKey full = painterKey(painter, CacheKey(key) << area.width() << area.height(), ratio);
+    CacheKey full = key;
+    full << area.width() << area.height();
+    addPainter(full, painter, ratio);
     QPixmap kept;
     SliceLayout layout;
     if (!find(full, &kept, &layout)) {

@@ -151,8 +151,8 @@ private slots:
 
     // A panel drawn straight onto an image through a painter in some state, first in the state `before`
     // (which fills the cache), then in the state `after`: the second drawing, through the cache, must
-    // give what `after` gives directly. States: moved=dx (the painter moved by a fraction of a pixel, the
-    // widget rendered through it), dash, dashes=a:b (a pen's own pattern), gradient=colour:colour (the
+    // give what `after` gives directly. States: moved=dx (the painter moved by dx, the widget rendered
+    // through it), clip (the painter clipped to the whole image, beyond the widget), dash, dashes=a:b (a pen's own pattern), gradient=colour:colour (the
     // brush), origin=y (the brush origin), opaque (an opaque background behind a dash), inactive (the
     // option's colours read from the inactive group), rgb16 (a 16-bit image), underline (the widget's
     // font, which a step's number is drawn in).
@@ -164,6 +164,7 @@ private slots:
         const QString item = "QStyledMenuBar rect=20,5,80,30 state=Enabled text=File";
         const QString box = "QCheckBox rect=4,4,13,13 state=Enabled|On option=QStyleOptionButton";
         QTest::newRow("moved by half a pixel") << panel << "GradientStyle" << "moved=0.5" << "moved=0.5";
+        QTest::newRow("rendered through a clipped painter") << panel << "GradientStyle" << "moved=0 clip" << "moved=0 clip";
         QTest::newRow("dashed pen") << step << "FlatStyle" << "dash" << "dash";
         QTest::newRow("dash pattern changed") << item << "CommonStyle" << "dashes=3:2" << "dashes=1:5";
         QTest::newRow("gradient brush changed") << box << "FlatStyle" << "gradient=red:blue" << "gradient=green:yellow";
@@ -219,6 +220,8 @@ private slots:
             painter.setFont(font);
             if (!settings.value("moved").isEmpty()) {
                 painter.translate(settings.value("moved").toDouble(), 0);
+                if (words.contains("clip"))
+                    painter.setClipRect(image.rect());
                 w->render(&painter, QPoint(10, 10));
                 return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
             }
