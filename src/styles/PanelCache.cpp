@@ -33,6 +33,9 @@ constexpr int FrameMiddle = 4;
 // What an entry without pixmaps (a frame drawn directly) counts against the budget, so that such
 // entries cannot pile up.
 constexpr qint64 EntryBytes = 64;
+// The widest or tallest panel kept, in device pixels: a wider one is mostly outside any window, and past
+// 32767 pixels an image is not painted at all.
+constexpr int LargestSide = 4096;
 // Logical pixels around a panel's area where drawing it must leave nothing; a panel that draws there is
 // drawn directly each time.
 constexpr int Overhang = 8;
@@ -303,9 +306,9 @@ void withoutSmoothing(QPainter *painter, const std::function<void()> &blits)
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-// Whether a blit of `area` on `painter` stays inside its system clip (the region of the widget painted)
-// as drawing does: the raster engine lets a blit reach past it when the painter also has a clip of its
-// own that does (a widget rendered through a clipped painter). Looked at only for an area that reaches
+// Whether a blit of `area` on `painter` (or a fill without antialiasing) stays inside its system clip
+// (the region of the widget painted) as drawing does: the raster engine lets them reach past it when the
+// painter also has a clip of its own that does (a widget rendered through a clipped painter). Looked at only for an area that reaches
 // past the system clip's bounds, and a painter with a clip of its own.
 bool blitsStayInside(const QPainter *painter, const QRect &area)
 {
@@ -394,7 +397,8 @@ bool blitsLikeDrawing(const QPainter *painter)
 
 void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush)
 {
-    if (!cacheEnabled || !painter->testRenderHint(QPainter::Antialiasing) || !onWholePixels(painter))
+    if (!cacheEnabled || !painter->testRenderHint(QPainter::Antialiasing) || !onWholePixels(painter)
+        || !blitsStayInside(painter, rect))
         return painter->fillRect(rect, brush);
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->fillRect(rect, brush);
@@ -414,9 +418,10 @@ uint CacheKey::hash() const
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
                 Slices slices, bool opaque)
 {
-    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(16) || !blitsStayInside(painter, area))
-        return paint(painter);
     const int ratio = qRound(painter->deviceTransform().m11());
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || qMax(area.width(), area.height()) * ratio > LargestSide
+        || !key.hasRoom(16) || !blitsStayInside(painter, area))
+        return paint(painter);
     const bool sliced = slices.left >= 0 && area.width() > slices.left + slices.right + 1;
     const int middle = sliced ? qMin(MiddleColumns, area.width() - slices.left - slices.right) : 0;
     CacheKey full = key;
@@ -485,9 +490,10 @@ void blitFrame(QPainter *painter, const QRect &area, const QPixmap &kept, const 
 
 void drawFrameCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint)
 {
-    if (!blitsLikeDrawing(painter) || area.isEmpty() || !key.hasRoom(14) || !blitsStayInside(painter, area))
-        return paint(painter);
     const int ratio = qRound(painter->deviceTransform().m11());
+    if (!blitsLikeDrawing(painter) || area.isEmpty() || qMax(area.width(), area.height()) * ratio > LargestSide
+        || !key.hasRoom(14) || !blitsStayInside(painter, area))
+        return paint(painter);
     CacheKey full = key;
     full << area.width() << area.height();
     addPainter(full, painter, ratio);

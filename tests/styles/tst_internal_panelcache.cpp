@@ -121,7 +121,8 @@ private slots:
     // A panel drawn straight onto an image through a painter in some state, first in the state `before`
     // (which fills the cache), then in the state `after`: the second drawing, through the cache, must
     // give what `after` gives directly. States: moved=dx (the painter moved by dx, the widget rendered
-    // through it), clip (the painter clipped to the whole image, beyond the widget), dash, dashes=a:b (a pen's own pattern), gradient=colour:colour (the
+    // through it), clip (the painter clipped to the whole image, beyond the widget), part (only the
+    // widget's left 50 pixels rendered), dash, dashes=a:b (a pen's own pattern), gradient=colour:colour (the
     // brush), origin=y (the brush origin), opaque (an opaque background behind a dash), inactive (the
     // option's colours read from the inactive group), rgb16 (a 16-bit image), underline (the widget's
     // font, which a step's number is drawn in).
@@ -140,6 +141,10 @@ private slots:
         QTest::newRow("frame filling its rectangle") << frame + "40,40" << "FlatStyle" << "" << "";
         QTest::newRow("moved by half a pixel") << panel << "GradientStyle" << "moved=0.5" << "moved=0.5";
         QTest::newRow("rendered through a clipped painter") << panel << "GradientStyle" << "moved=0 clip" << "moved=0 clip";
+        QTest::newRow("partly rendered through a clipped painter")
+            << "QStyledPushButton rect=13,9,120,30" << "FlatStyle" << "moved=0 clip part" << "moved=0 clip part";
+        QTest::newRow("step wider than any image") << "QNavigationButton id=1 text=Step rect=-32800,5,33000,40 state=Enabled|On"
+                                                   << "GradientStyle" << "" << "";
         QTest::newRow("dashed pen") << step << "FlatStyle" << "dash" << "dash";
         QTest::newRow("dash pattern changed") << item << "CommonStyle" << "dashes=3:2" << "dashes=1:5";
         QTest::newRow("gradient brush changed") << box << "FlatStyle" << "gradient=red:blue" << "gradient=green:yellow";
@@ -197,7 +202,7 @@ private slots:
                 painter.translate(settings.value("moved").toDouble(), 0);
                 if (words.contains("clip"))
                     painter.setClipRect(image.rect());
-                w->render(&painter, QPoint(10, 10));
+                w->render(&painter, QPoint(10, 10), words.contains("part") ? QRegion(0, 0, 50, 30) : QRegion());
                 return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
             }
             const auto option = makeOption(qobject_cast<QMenuBar *>(w) ? "CE_MenuBarItem" : "PE_PanelButtonCommand", line, w);
