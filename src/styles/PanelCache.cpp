@@ -46,7 +46,7 @@ struct SliceLayout
     // A middle that fills (nearly) the panel's height, a button's, is kept joined with both ends in
     // one pixmap, so that a panel up to twice the kept middle wide takes two blits from it, or one.
     bool joined = false;
-    bool direct = false; // the panel draws outside its area: drawn directly each time
+    bool direct = false; // drawn directly each time: it draws outside its area, or its middle does not repeat
     int middleTop = 0; // otherwise only its rows with anything in them are kept; where they start, in logical pixels
     // A frame: whether its middle repeats (otherwise it is drawn directly), its ends in logical pixels
     // around FrameMiddle device pixels of the middle, and the colour of its middle.
@@ -101,8 +101,8 @@ bool onWholePixels(const QPainter *painter)
 
 // Whether `painter` leaves a panel drawn on it the same wherever it is blitted and whatever its width:
 // a solid pen and brush or none (a dash, a gradient or a texture neither repeats along a panel nor
-// fits in its key), no background behind them, on a device of eight bits a channel or more, where a
-// blit rounds as drawing does (on fewer bits drawing rounds after every layer).
+// fits in its key), no background behind them, on a device of 32 bits a pixel, where a blit rounds as
+// drawing does (on fewer bits a channel drawing rounds after every layer).
 bool plainPainter(const QPainter *painter)
 {
     const QPen &pen = painter->pen();
@@ -308,8 +308,8 @@ void withoutSmoothing(QPainter *painter, const std::function<void()> &blits)
 
 // Whether a blit of `area` on `painter` (or a fill without antialiasing) stays inside its system clip
 // (the region of the widget painted) as drawing does: the raster engine lets them reach past it when the
-// painter also has a clip of its own that does (a widget rendered through a clipped painter). Looked at only for an area that reaches
-// past the system clip's bounds, and a painter with a clip of its own.
+// painter also has a clip of its own that does (a widget rendered through a clipped painter). The clip
+// of its own is looked at only when the area reaches past the system clip's bounds.
 bool blitsStayInside(const QPainter *painter, const QRect &area)
 {
     if (!painter->hasClipping())
@@ -434,9 +434,12 @@ void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const
         layout.direct = parts[0].isNull();
         if (sliced && !layout.direct)
             layout = slice(parts, slices, middle, ratio);
+        int pieces = 1; // a whole or joined panel
         if (layout.direct)
-            parts[0] = QPixmap();
-        insert(full, parts, layout.direct ? 0 : sliced && !layout.joined ? 3 : 1, layout); // a joined panel is one pixmap
+            pieces = 0;
+        else if (sliced && !layout.joined)
+            pieces = 3;
+        insert(full, parts, pieces, layout);
     }
     if (layout.direct)
         return paint(painter);

@@ -83,7 +83,8 @@ void fillRect(QPainter *painter, const QRect &rect, const QBrush &brush);
 // left as it was; drawn directly, `paint` may change `painter` as it always
 // did, so the recorded drawing stays exactly what it was. `opaque`: `paint`
 // covers `area` fully with opaque pixels, so the pixmap needs no alpha. A
-// panel found drawing next to `area` is drawn directly from then on.
+// panel found drawing outside `area`, or whose middle does not repeat, is
+// drawn directly from then on.
 void drawCached(QPainter *painter, const QRect &area, const CacheKey &key, const std::function<void(QPainter *)> &paint,
                 Slices slices = Slices(), bool opaque = false);
 

@@ -113,9 +113,10 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
     const Qt::LayoutDirection direction = painter->layoutDirection();
     const bool leftToRight = direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.isRightToLeft());
     const auto digits = [&text] { return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }); };
-    // A static text draws no underline, overline or strike-out line, and no opaque background.
+    // A static text draws no underline, overline or strike-out line (nor an opaque background, which
+    // blitsLikeDrawing() turns away).
     const QFont &font = painter->font();
-    const bool decorated = font.underline() || font.overline() || font.strikeOut() || painter->backgroundMode() == Qt::OpaqueMode;
+    const bool decorated = font.underline() || font.overline() || font.strikeOut();
     if (!plain || decorated || !blitsLikeDrawing(painter) || !(leftToRight || (centred && digits())))
         return painter->drawText(rect, flags, text);
     const QPair<QString, QFont> key(text, painter->font());
