@@ -184,12 +184,13 @@ private slots:
             image.fill(Qt::white);
             QPainter painter(&image);
             QPen pen(Qt::darkRed, 2, words.contains("dash") ? Qt::DashLine : Qt::SolidLine);
-            if (!settings.value("dashes").isEmpty())
-                pen.setDashPattern({ settings.value("dashes").section(':', 0, 0).toDouble(), settings.value("dashes").section(':', 1).toDouble() });
+            const QString dashes = settings.value("dashes"), colours = settings.value("gradient");
+            if (!dashes.isEmpty())
+                pen.setDashPattern({ dashes.section(':', 0, 0).toDouble(), dashes.section(':', 1).toDouble() });
             painter.setPen(pen);
-            if (!settings.value("gradient").isEmpty()) {
+            if (!colours.isEmpty()) {
                 QLinearGradient gradient(0, 0, 0, 20);
-                gradient.setStops({ { 0, QColor(settings.value("gradient").section(':', 0, 0)) }, { 1, QColor(settings.value("gradient").section(':', 1)) } });
+                gradient.setStops({ { 0, QColor(colours.section(':', 0, 0)) }, { 1, QColor(colours.section(':', 1)) } });
                 painter.setBrush(gradient);
             }
             painter.setBrushOrigin(0, settings.value("origin", "0").toInt());
@@ -205,6 +206,7 @@ private slots:
                 w->render(&painter, QPoint(10, 10), words.contains("part") ? QRegion(0, 0, 50, 30) : QRegion());
                 return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
             }
+            // Otherwise the look is asked for the widget's panel itself.
             const auto option = makeOption(qobject_cast<QMenuBar *>(w) ? "CE_MenuBarItem" : "PE_PanelButtonCommand", line, w);
             option->palette = palette; // the same palette each time: only its current group changes
             option->palette.setCurrentColorGroup(words.contains("inactive") ? QPalette::Inactive : QPalette::Active);
