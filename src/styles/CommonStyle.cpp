@@ -123,10 +123,13 @@ void CommonStyle::drawMenuBarItem(const QStyleOptionMenuItem *item, QPainter *pa
         QProxyStyle::drawItemPixmap(painter, pixmapRect, alignment, pixmap);
         textLeft = pixmapRect.right() + Metrics::MenuBarIconTextGap;
     }
+    // Left-aligned and unclipped on a painter that is not right to left, the text is placed by its rectangle's
+    // left, top and height alone: where its layout is kept, it is not measured again on every paint.
+    const bool measured = painter->layoutDirection() == Qt::RightToLeft || !keepsTextLayout(this, painter);
     QRect textRect;
-    textRect.setCoords(textLeft, r.top(), textLeft + item->fontMetrics.horizontalAdvance(item->text) - 1,
-                       r.bottom() - Metrics::MenuBarTextBottomInset);
-    QProxyStyle::drawItemText(painter, textRect, alignment, item->palette, enabled, item->text, QPalette::ButtonText);
+    const int textRight = measured ? textLeft + item->fontMetrics.horizontalAdvance(item->text) - 1 : r.right();
+    textRect.setCoords(textLeft, r.top(), textRight, r.bottom() - Metrics::MenuBarTextBottomInset);
+    Veltrix::drawItemText(this, painter, textRect, alignment, item->palette, enabled, item->text, QPalette::ButtonText);
     if (!enabled)
         return;
     // The painter keeps the chevron's colour, with its own pen width back.

@@ -90,12 +90,26 @@ LabelLayout layoutLabel(const QStyle *style, const QStyleOptionButton *option, c
     return layout;
 }
 
+// The text drawText() shows for Qt::TextHideMnemonic: each '&' takes the next character literally
+// ("&&" shows one), a last '&' shows nothing.
+QString withoutMnemonics(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && ++i == text.size())
+            break;
+        shown += text.at(i);
+    }
+    return shown;
+}
+
 // painter->drawText(rect, flags, text) for a single line drawn again and again (a step's number and
-// title), centred or left-aligned, vertically centred. Where the panel
+// title, a menu bar's titles), centred or left-aligned, vertically centred. Where the panel
 // cache applies, the text's layout is made once per text and font and kept (QStaticText) and placed
 // where drawText() places it; the glyphs are still drawn every time. Text drawText() would clip, or
-// treat specially (line breaks, tabs), goes to drawText().
-void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QString &text)
+// treat specially (line breaks, tabs, an underlined mnemonic), goes to drawText().
+void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QString &given)
 {
     struct Prepared
     {
@@ -103,6 +117,10 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
         QSizeF size; // as drawText() measures the line: its advance, its ascent plus descent
     };
     static QHash<QPair<QString, QFont>, Prepared> prepared; // bounded: a few steps in a few fonts
+    const bool mnemonics = flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic) && given.contains(QLatin1Char('&'));
+    if (mnemonics && flags & Qt::TextShowMnemonic && !(flags & Qt::TextHideMnemonic))
+        return painter->drawText(rect, flags, given);
+    const QString text = mnemonics ? withoutMnemonics(given) : given;
     const bool centred = flags & Qt::AlignHCenter;
     const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
         return c < QLatin1Char(' ') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
@@ -118,7 +136,7 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
     const QFont &font = painter->font();
     const bool decorated = font.underline() || font.overline() || font.strikeOut();
     if (!plain || decorated || !blitsLikeDrawing(painter) || !(leftToRight || (centred && digits())))
-        return painter->drawText(rect, flags, text);
+        return painter->drawText(rect, flags, given);
     const QPair<QString, QFont> key(text, painter->font());
     auto found = prepared.find(key);
     if (found == prepared.end()) {
@@ -140,10 +158,33 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
     }
     const QSizeF size = found->size;
     if (size.width() > rect.width() || size.height() > rect.height())
-        return painter->drawText(rect, flags, text);
+        return painter->drawText(rect, flags, given);
     const qreal x = centred ? (rect.width() - size.width()) / 2 : 0;
     painter->drawStaticText(QPointF(rect.x() + x, rect.y() + (rect.height() - size.height()) / 2), found->text);
 }
+
+} // namespace
+
+bool keepsTextLayout(const QProxyStyle *style, const QPainter *painter)
+{
+    // Fusion's drawItemText() is drawText() in a pen of the role's brush, enabled or not.
+    return blitsLikeDrawing(painter) && qstrcmp(style->baseStyle()->metaObject()->className(), "QFusionStyle") == 0;
+}
+
+void drawItemText(const QProxyStyle *style, QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
+                  bool enabled, const QString &text, QPalette::ColorRole role)
+{
+    if (text.isEmpty() || !keepsTextLayout(style, painter))
+        return style->QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+    if (role == QPalette::NoRole)
+        return drawLaidOutText(painter, rect, flags, text);
+    const QPen pen = painter->pen();
+    painter->setPen(QPen(palette.brush(role), pen.widthF()));
+    drawLaidOutText(painter, rect, flags, text);
+    painter->setPen(pen);
+}
+
+namespace {
 
 void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOption *option, QPainter *painter,
                    const QNavigationButton *button)
@@ -221,8 +262,8 @@ void drawButtonText(const Look &look, const QProxyStyle *style, const QStyleOpti
     pen.setColor(look.labelColor(styled ? int(styled->buttonType()) : int(StyleHelper::DEFAULT), option->state));
     painter->setPen(pen);
     // NoRole keeps the pen set above.
-    style->QProxyStyle::drawItemText(painter, layout.textRect, layout.textFlags, option->palette,
-                                     option->state & QStyle::State_Enabled, option->text, QPalette::NoRole);
+    drawItemText(style, painter, layout.textRect, layout.textFlags, option->palette, option->state & QStyle::State_Enabled,
+                 option->text, QPalette::NoRole);
 }
 
 } // namespace

@@ -66,6 +66,14 @@ QString navigationNumberText(int id, bool twoDigits);
 // to (0.8, 0.3) of its size.
 void drawCheckMark(QPainter *painter, const QRect &box, const QColor &color, int width);
 
+// Whether drawItemText() below keeps the text's layout (where that draws what the base style draws).
+bool keepsTextLayout(const QProxyStyle *style, const QPainter *painter);
+
+// The base style's drawItemText(); where the result is the same, a single line's layout is made once per text
+// and font and kept, and only its glyphs are drawn again.
+void drawItemText(const QProxyStyle *style, QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
+                  bool enabled, const QString &text, QPalette::ColorRole role);
+
 // A button's outline within a row of buttons: rounded corners where the row
 // ends, square ones where buttons meet.
 enum Corner { TopLeft = 0x1, TopRight = 0x2, BottomRight = 0x4, BottomLeft = 0x8, AllCorners = 0xf };

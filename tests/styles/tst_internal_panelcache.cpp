@@ -39,6 +39,18 @@ void setLook(QWidget *w, QStyle *look)
         each->setStyle(look);
 }
 
+// A base style with item texts of its own: they must reach it.
+class FramingBase : public QCommonStyle
+{
+public:
+    void drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette, bool enabled,
+                      const QString &text, QPalette::ColorRole role) const override
+    {
+        QCommonStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+        painter->drawRect(rect);
+    }
+};
+
 } // namespace
 
 class TestPanelCache : public QObject
@@ -125,7 +137,8 @@ private slots:
     // widget's left 50 pixels rendered), dash, dashes=a:b (a pen's own pattern), gradient=colour:colour (the
     // brush), origin=y (the brush origin), opaque (an opaque background behind a dash), inactive (the
     // option's colours read from the inactive group), rgb16 (a 16-bit image), underline (the widget's
-    // font, which a step's number is drawn in).
+    // font, which a step's number is drawn in), framing (a base style that frames item texts), rtl
+    // (a right-to-left painter).
     void paintersLikeDirect_data()
     {
         VeltrixTest::columns<QString, QString, QString, QString>({ "widget", "look", "before", "after" });
@@ -155,6 +168,11 @@ private slots:
         QTest::newRow("step underline from its left") << step << "FlatStyle" << "" << "";
         QTest::newRow("link of a step without height") << "QNavigationButton id=0 text=Step rect=37,21,60,0 state=Enabled successor=on"
                                                         << "GradientStyle" << "" << "";
+        // Texts whose layout is kept must come out as drawText() draws them.
+        QTest::newRow("hidden mnemonics") << "QStyledMenuBar rect=20,5,80,30 state=Enabled text=&Fi&&le&" << "CommonStyle" << "" << "";
+        QTest::newRow("title on a right-to-left painter") << item << "FlatStyle" << "" << "rtl";
+        QTest::newRow("title framed by the base style") << item << "CommonStyle" << "framing" << "framing";
+        QTest::newRow("shown mnemonic") << "QStyledPushButton rect=13,9,150,31 text=&Apply" << "GradientStyle" << "moved=0" << "moved=0";
         QTest::newRow("underlined number") << step << "GradientStyle" << "" << "underline";
     }
 
@@ -168,6 +186,8 @@ private slots:
         FlatStyle flat;
         CommonStyle common;
         QStyle *const style = QMap<QString, QStyle *>{ { "GradientStyle", &gradient }, { "FlatStyle", &flat }, { "CommonStyle", &common } }.value(look);
+        if (before.contains("framing"))
+            static_cast<QProxyStyle *>(style)->setBaseStyle(new FramingBase);
         QWidget window;
         const CaseLine line(widget);
         QWidget *w = makeWidget(line, &window);
@@ -199,6 +219,8 @@ private slots:
             QFont font = painter.font();
             font.setUnderline(words.contains("underline"));
             painter.setFont(font);
+            if (words.contains("rtl"))
+                painter.setLayoutDirection(Qt::RightToLeft);
             if (!settings.value("moved").isEmpty()) {
                 painter.translate(settings.value("moved").toDouble(), 0);
                 if (words.contains("clip"))
