@@ -104,19 +104,45 @@ QString withoutMnemonics(const QString &text)
     return shown;
 }
 
+// A line of text laid out once per text and font: its static text and its size as drawText() measures the
+// line (its advance, its ascent plus descent).
+struct KeptLine
+{
+    QStaticText text;
+    QSizeF size;
+};
+
+const KeptLine &keptLine(const QString &text, const QFont &font)
+{
+    static QHash<QPair<QString, QFont>, KeptLine> kept; // bounded: a few steps, labels and titles in a few fonts
+    const QPair<QString, QFont> key(text, font);
+    auto found = kept.find(key);
+    if (found != kept.end())
+        return *found;
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight); // as drawText() lays out for the painter's direction
+    option.setWrapMode(QTextOption::ManualWrap);
+    QTextLayout layout(text, font);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QStaticText staticText(text);
+    staticText.setTextFormat(Qt::PlainText);
+    staticText.setTextOption(option);
+    staticText.setPerformanceHint(QStaticText::AggressiveCaching);
+    if (kept.size() > 64)
+        kept.clear();
+    return *kept.insert(key, { staticText, QSizeF(line.horizontalAdvance(), line.ascent() + line.descent()) });
+}
+
 // painter->drawText(rect, flags, text) for a single line drawn again and again (a step's number and
-// title, a menu bar's titles), centred or left-aligned, vertically centred. Where the panel
-// cache applies, the text's layout is made once per text and font and kept (QStaticText) and placed
-// where drawText() places it; the glyphs are still drawn every time. Text drawText() would clip, or
-// treat specially (line breaks, tabs, an underlined mnemonic), goes to drawText().
+// title, a button's label, a menu bar's titles), centred or left-aligned, vertically centred. Where the
+// panel cache applies, the text's layout is kept (keptLine()) and placed where drawText() places it; the
+// glyphs are still drawn every time. Text drawText() would clip, or treat specially (line breaks, tabs,
+// an underlined mnemonic), goes to drawText().
 void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QString &given)
 {
-    struct Prepared
-    {
-        QStaticText text;
-        QSizeF size; // as drawText() measures the line: its advance, its ascent plus descent
-    };
-    static QHash<QPair<QString, QFont>, Prepared> prepared; // bounded: a few steps in a few fonts
     const bool mnemonics = flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic) && given.contains(QLatin1Char('&'));
     if (mnemonics && flags & Qt::TextShowMnemonic && !(flags & Qt::TextHideMnemonic))
         return painter->drawText(rect, flags, given);
@@ -137,30 +163,11 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
     const bool decorated = font.underline() || font.overline() || font.strikeOut();
     if (!plain || decorated || !blitsLikeDrawing(painter) || !(leftToRight || (centred && digits())))
         return painter->drawText(rect, flags, given);
-    const QPair<QString, QFont> key(text, painter->font());
-    auto found = prepared.find(key);
-    if (found == prepared.end()) {
-        QTextOption option;
-        option.setTextDirection(Qt::LeftToRight); // as drawText() lays out for the painter's direction
-        option.setWrapMode(QTextOption::ManualWrap);
-        QTextLayout layout(text, key.second);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        QStaticText staticText(text);
-        staticText.setTextFormat(Qt::PlainText);
-        staticText.setTextOption(option);
-        staticText.setPerformanceHint(QStaticText::AggressiveCaching);
-        if (prepared.size() > 64)
-            prepared.clear();
-        found = prepared.insert(key, { staticText, QSizeF(line.horizontalAdvance(), line.ascent() + line.descent()) });
-    }
-    const QSizeF size = found->size;
-    if (size.width() > rect.width() || size.height() > rect.height())
+    const KeptLine &line = keptLine(text, font);
+    if (line.size.width() > rect.width() || line.size.height() > rect.height())
         return painter->drawText(rect, flags, given);
-    const qreal x = centred ? (rect.width() - size.width()) / 2 : 0;
-    painter->drawStaticText(QPointF(rect.x() + x, rect.y() + (rect.height() - size.height()) / 2), found->text);
+    const qreal x = centred ? (rect.width() - line.size.width()) / 2 : 0;
+    painter->drawStaticText(QPointF(rect.x() + x, rect.y() + (rect.height() - line.size.height()) / 2), line.text);
 }
 
 } // namespace
