@@ -203,10 +203,8 @@ QSize sizeOf(const QString &text);
 template <typename Enum>
 Enum keyValue(const QString &keys, const QString &prefix = QString())
 {
-    QStringList prefixed;
-    for (const QString &key : keys.split('|'))
-        prefixed << prefix + key;
-    return Enum(QMetaEnum::fromType<Enum>().keysToValue(prefixed.join('|').toLatin1()));
+    const QString prefixed = prefix + QString(keys).replace('|', '|' + prefix);
+    return Enum(QMetaEnum::fromType<Enum>().keysToValue(prefixed.toLatin1()));
 }
 
 // Expected text kept in a reviewed file under tests/: blocks of lines, each
