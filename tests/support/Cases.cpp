@@ -64,11 +64,8 @@ CaseLine::CaseLine(const QString &line)
 
 QString CaseLine::value(const QString &key, const QString &fallback) const
 {
-    for (const auto &setting : settings) {
-        if (setting.first == key)
-            return setting.second;
-    }
-    return fallback;
+    const auto found = std::find_if(settings.begin(), settings.end(), [&key](const auto &s) { return s.first == key; });
+    return found == settings.end() ? fallback : found->second;
 }
 
 std::shared_ptr<QStyleOption> makeOption(const QString &name, const CaseLine &line, const QWidget *widget)
