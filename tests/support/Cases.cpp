@@ -35,6 +35,13 @@ QVariant valueFor(const QMetaProperty &property, const QString &text)
     return text; // converted by the property system: numbers, booleans, enumerations and flags by key
 }
 
+// create<W>() for each class W, under the name its meta-object gives.
+template <typename... W>
+QHash<QString, QWidget *(*)(QWidget *)> byClassName()
+{
+    return { { W::staticMetaObject.className(), &create<W> }... };
+}
+
 QNavigationButton *neighbour(const QString &how, QWidget *window)
 {
     auto *step = new QNavigationButton(0, window);
@@ -134,15 +141,9 @@ QSize sizeOf(const QString &text)
 
 QWidget *makeWidget(const CaseLine &line, QWidget *window)
 {
-    static const QHash<QString, QWidget *(*)(QWidget *)> widgets{ { "QPushButton", &create<QPushButton> },
-        { "QCheckBox", &create<QCheckBox> }, { "QLabel", &create<QLabel> }, { "QComboBox", &create<QComboBox> },
-        { "QMenu", &create<QMenu> }, { "QMenuBar", &create<QMenuBar> }, { "QStyledMenuBar", &create<QStyledMenuBar> },
-        { "QGroupBox", &create<QGroupBox> }, { "QLineEdit", &create<QLineEdit> }, { "QStyledGroupBox", &create<QStyledGroupBox> },
-        { "QStyledPushButton", &create<QStyledPushButton> }, { "QStyledComboBox", &create<QStyledComboBox> },
-        { "QStyledHeader", &create<QStyledHeader> }, { "QSlideMaster", &create<QSlideMaster> },
-        { "QFrameHeaderLabel", &create<QFrameHeaderLabel> }, { "QNavigationButton", &create<QNavigationButton> },
-        { "QFrameDescriptionLabel", &create<QFrameDescriptionLabel> },
-        { "QPixmapButton", &create<QPixmapButton> }, { "QElidedLabel", &create<QElidedLabel> }, { "QIpAdressEdit", &create<QIpAdressEdit> } };
+    static const auto widgets = byClassName<QPushButton, QCheckBox, QLabel, QComboBox, QMenu, QMenuBar, QStyledMenuBar,
+        QGroupBox, QLineEdit, QStyledGroupBox, QStyledPushButton, QStyledComboBox, QStyledHeader, QSlideMaster,
+        QFrameHeaderLabel, QNavigationButton, QFrameDescriptionLabel, QPixmapButton, QElidedLabel, QIpAdressEdit>();
     if (line.widgetClass == "QComboBoxPrivateContainer")
         return (new QComboBox(window))->view()->parentWidget();
     QWidget *w = widgets.contains(line.widgetClass) ? widgets.value(line.widgetClass)(window) : nullptr;
