@@ -36,11 +36,10 @@ Baseline::Baseline(const QString &path, Majors majors)
 {
     read(path);
     if (QT_VERSION_MAJOR == 6 && majors == PerQtMajor) {
-        const QStringList order = m_order;
-        const QString preamble = m_preamble;
+        const Baseline shared = *this;
         read(QFileInfo(path).dir().filePath("qt6/" + QFileInfo(path).fileName()));
-        m_order = order; // the cases stay those of the shared file
-        m_preamble = m_preamble.isEmpty() ? preamble : m_preamble;
+        m_order = shared.m_order; // the cases stay those of the shared file
+        m_preamble = m_preamble.isEmpty() ? shared.m_preamble : m_preamble;
     }
 }
 
