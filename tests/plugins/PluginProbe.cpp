@@ -8,16 +8,8 @@
 // <object.property> <value>" for each further argument. Last come "library
 // <path>" lines for the libVeltrix (or libVeltrix6) mappings in the process.
 // Qt's messages go to stderr.
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QStyle>
-#include <QTextStream>
 #include <QUiLoader>
-#include <QVBoxLayout>
+#include <QtWidgets> // with QtCore and QtGui: Qt's modules only
 
 #include "PluginTestSupport.h"
 
