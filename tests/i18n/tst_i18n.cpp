@@ -28,7 +28,6 @@ private slots:
     // Steps after the set-up, and what the observing steps give, joined by " | ".
     //   de>app_de.qm  copies the fixture catalogue lang_de.qm (de, at, fr, it, gb, es; "garbage" is a file
     //                 that is no catalogue) under that name; "dir>name" makes a directory
-    //   -app_de.qm    removes a file
     //   name=value    sets a property; a bare property name writes it again unchanged
     //   read          languageToQtLocale()
     //   map           observes the language list: "name=code, ..."
@@ -117,8 +116,6 @@ private slots:
                 QVERIFY(QDir(m_dir->path()).mkdir(step.section('>', 1)));
             else if (step.contains('>'))
                 QVERIFY(QFile::copy(I18N_FIXTURE_DIR "/lang_" + fixture + ".qm", m_dir->filePath(step.section('>', 1))));
-            else if (step.startsWith('-'))
-                QVERIFY(QFile::remove(m_dir->filePath(step.mid(1))));
             else if (step == "read")
                 m_helper->languageToQtLocale("Deutsch");
             else if (step == "map")
