@@ -33,6 +33,13 @@ int difference(const QImage &a, const QImage &b)
     return most;
 }
 
+// A new look of that class.
+std::unique_ptr<QProxyStyle> newLook(const QString &name)
+{
+    return std::unique_ptr<QProxyStyle>(name == "GradientStyle" ? new GradientStyle
+                                        : name == "FlatStyle"   ? new FlatStyle : new CommonStyle);
+}
+
 void setLook(QWidget *w, QStyle *look)
 {
     for (QWidget *each : QWidgetList{ w } + w->findChildren<QWidget *>())
@@ -94,12 +101,7 @@ private slots:
         QFETCH(QString, look);
         QFETCH(bool, rightToLeft);
         // The look under test, and another one to switch to.
-        GradientStyle gradient;
-        FlatStyle flat;
-        CommonStyle common;
-        const QMap<QString, QStyle *> looks{ { "GradientStyle", &gradient }, { "FlatStyle", &flat }, { "CommonStyle", &common } };
-        QStyle *const first = looks.value(look);
-        QStyle *const other = first == &gradient ? static_cast<QStyle *>(&flat) : &gradient;
+        const auto first = newLook(look), other = newLook(look == "GradientStyle" ? "FlatStyle" : "GradientStyle");
         QWidget window;
         window.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QPalette recoloured; // the chevrons' colour among them
@@ -112,14 +114,14 @@ private slots:
             const QString &line = widgets.at(i);
             const CaseLine caseLine(line);
             QWidget *w = makeWidget(caseLine, &window);
-            setLook(w, first);
+            setLook(w, first.get());
             const QSize given = sizeOf(caseLine.value("size")); // so that two cases share a size
             w->resize(given.isEmpty() ? QSize(widths.at(i % widths.size()), qMax(30, w->sizeHint().height())) : given);
             for (const QString change : { "", "recoloured", "other look" }) {
                 if (change == "recoloured")
                     w->setPalette(recoloured);
                 if (change == "other look")
-                    setLook(w, other);
+                    setLook(w, other.get());
                 // One device pixel per logical one, then two, from the same cache.
                 for (const int ratio : { 1, 2 }) {
                     const QImage direct = render(w, ratio, false);
@@ -182,16 +184,13 @@ private slots:
         QFETCH(QString, look);
         QFETCH(QString, before);
         QFETCH(QString, after);
-        GradientStyle gradient;
-        FlatStyle flat;
-        CommonStyle common;
-        QStyle *const style = QMap<QString, QStyle *>{ { "GradientStyle", &gradient }, { "FlatStyle", &flat }, { "CommonStyle", &common } }.value(look);
+        const auto style = newLook(look);
         if (before.contains("framing"))
-            static_cast<QProxyStyle *>(style)->setBaseStyle(new FramingBase);
+            style->setBaseStyle(new FramingBase);
         QWidget window;
         const CaseLine line(widget);
         QWidget *w = makeWidget(line, &window);
-        w->setStyle(style);
+        w->setStyle(style.get());
         w->setGeometry(makeOption("QStyleOption", line)->rect);
         QPalette palette = w->palette();
         for (int role = 0; role < QPalette::NColorRoles; ++role)
@@ -229,17 +228,15 @@ private slots:
                 return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
             }
             // Otherwise the look is asked for the widget's panel itself.
-            const auto option = makeOption(qobject_cast<QMenuBar *>(w) ? "CE_MenuBarItem" : "PE_PanelButtonCommand", line, w);
+            const QString element = QHash<QString, QString>{ { "QStyledMenuBar", "CE_MenuBarItem" }, { "QCheckBox", "PE_IndicatorCheckBox" },
+                { "QGroupBox", "PE_FrameGroupBox" } }.value(line.widgetClass, "PE_PanelButtonCommand");
+            const auto option = makeOption(element, line, w);
             option->palette = palette; // the same palette each time: only its current group changes
             option->palette.setCurrentColorGroup(words.contains("inactive") ? QPalette::Inactive : QPalette::Active);
-            if (qobject_cast<QMenuBar *>(w))
-                style->drawControl(QStyle::CE_MenuBarItem, option.get(), &painter, w);
-            else if (qobject_cast<QCheckBox *>(w))
-                style->drawPrimitive(QStyle::PE_IndicatorCheckBox, option.get(), &painter, w);
-            else if (qobject_cast<QGroupBox *>(w))
-                style->drawPrimitive(QStyle::PE_FrameGroupBox, option.get(), &painter, w);
+            if (element.startsWith("CE_"))
+                style->drawControl(keyValue<QStyle::ControlElement>(element), option.get(), &painter, w);
             else
-                style->drawPrimitive(QStyle::PE_PanelButtonCommand, option.get(), &painter, w);
+                style->drawPrimitive(keyValue<QStyle::PrimitiveElement>(element), option.get(), &painter, w);
             return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         };
         QPixmapCache::clear();
