@@ -85,14 +85,14 @@ void ask(QStyle *look, const CaseLine &line, const QString &name, QPainter *pain
 
 // One case with one look: what it draws, answers or changes, and the hints and pen it leaves on the painter
 // (tst_crawl holds every element to handing back the rest of the painter as it came).
-QStringList runCase(const CaseLine &line, QStyle *look)
+QStringList runCase(const CaseLine &line, CommonStyle *look)
 {
     QWidget window;
     QWidget *w = makeWidget(line, &window);
     if (line.verb != "polish") // shown, a widget would be polished by the application's style first
         window.show();
     const QString flags = line.value("flags", "CS_BUTTON_OUTLINE|CS_MENUBAR_ICONS|CS_TWO_DIGIT_NUMBERS");
-    static_cast<CommonStyle *>(look)->setStyleOptions(styleFlags(flags));
+    look->setStyleOptions(styleFlags(flags));
     RecordingPaintDevice device;
     QPainter painter(&device);
     // As a widget's paint might leave it, with a dashed pen, a patterned brush and a 9-point font,
@@ -120,7 +120,7 @@ class TestDrawing : public QObject
     Q_OBJECT
 
     Baseline m_baseline{ QStringLiteral(VELTRIX_BASELINE_DIR "/drawing.txt") };
-    QVector<QStyle *> m_looks; // each under observation, its probes around it
+    const QVector<CommonStyle *> m_looks{ new CommonStyle, new GradientStyle, new FlatStyle }; // each put under observation
 
 private slots:
     void initTestCase()
@@ -130,16 +130,14 @@ private slots:
         QPalette palette = QApplication::palette();
         palette.setBrush(QPalette::PlaceholderText, Qt::NoBrush);
         QApplication::setPalette(palette);
-        for (QProxyStyle *look : std::initializer_list<QProxyStyle *>{ new CommonStyle, new GradientStyle, new FlatStyle }) {
+        for (CommonStyle *look : m_looks)
             probeLook(look);
-            m_looks << look;
-        }
     }
 
     void cleanupTestCase()
     {
         QVERIFY(m_baseline.finish(m_baseline.cases()));
-        for (QStyle *look : qAsConst(m_looks))
+        for (CommonStyle *look : m_looks)
             delete look->proxy();
     }
 
@@ -156,7 +154,7 @@ private slots:
         QFETCH(QString, header);
         QStringList lines, previous;
         QString previousLook;
-        for (QStyle *look : qAsConst(m_looks)) {
+        for (CommonStyle *look : m_looks) {
             const QString name = look->metaObject()->className();
             Dump::preferGroup(name == "GradientStyle" ? "GradientStyleColor" : "FlatStyleColor");
             const QStringList seen = runCase(CaseLine(header), look);
