@@ -60,7 +60,6 @@ private slots:
         for (const char *setter : { "directory", "fileName", "prefix", "suffix", "translationContext" })
             QTest::addRow("%s marks the list", setter) << QString("de>app_de.qm read fr>app_fr.qm %1 map").arg(setter) << fr;
 
-        QTest::newRow("app, German") << "de>app_de.qm app" << "DIR/app_de.qm";
         QTest::newRow("app, custom prefix") << "de>app-de.qm prefix=- app" << "DIR/app-de.qm";
         QTest::newRow("app, built-in language")
             << "de>app_de.qm language=English app!" << "Cannot load translation file \"app_en.qm\" within directory \"DIR\".";
