@@ -36,8 +36,11 @@ int difference(const QImage &a, const QImage &b)
 // A new look of that class.
 std::unique_ptr<QProxyStyle> newLook(const QString &name)
 {
-    return std::unique_ptr<QProxyStyle>(name == "GradientStyle" ? new GradientStyle
-                                        : name == "FlatStyle"   ? new FlatStyle : new CommonStyle);
+    if (name == "GradientStyle")
+        return std::make_unique<GradientStyle>();
+    if (name == "FlatStyle")
+        return std::make_unique<FlatStyle>();
+    return std::make_unique<CommonStyle>();
 }
 
 void setLook(QWidget *w, QStyle *look)
