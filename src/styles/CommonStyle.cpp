@@ -123,9 +123,10 @@ void CommonStyle::drawMenuBarItem(const QStyleOptionMenuItem *item, QPainter *pa
         QProxyStyle::drawItemPixmap(painter, pixmapRect, alignment, pixmap);
         textLeft = pixmapRect.right() + Metrics::MenuBarIconTextGap;
     }
-    // Left-aligned and unclipped on a painter that is not right to left, the text is placed by its rectangle's
-    // left, top and height alone: where its layout is kept, it is not measured again on every paint.
-    const bool measured = painter->layoutDirection() == Qt::RightToLeft || !keepsTextLayout(this, painter);
+    // Left-aligned and unclipped on a painter that is not right to left, a text without variants is placed by its
+    // rectangle's left, top and height alone: where its layout is kept, it is not measured again on every paint.
+    const bool measured = painter->layoutDirection() == Qt::RightToLeft || !keepsTextLayout(this, painter)
+        || item->text.contains(TextVariantSeparator);
     QRect textRect;
     const int textRight = measured ? textLeft + item->fontMetrics.horizontalAdvance(item->text) - 1 : r.right();
     textRect.setCoords(textLeft, r.top(), textRight, r.bottom() - Metrics::MenuBarTextBottomInset);

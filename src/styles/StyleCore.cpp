@@ -104,18 +104,28 @@ QString withoutMnemonics(const QString &text)
     return shown;
 }
 
-// A line of text laid out once per text and font: its static text and its size as drawText() measures the
-// line (its advance, its ascent plus descent).
+// A line of text laid out once per text, font and resolution: its static text, its size as drawText()
+// measures the line (its advance, its ascent plus descent) and its natural width (with the overhang of
+// its last glyph), which drawText() clips to.
 struct KeptLine
 {
     QStaticText text;
     QSizeF size;
+    qreal naturalWidth = 0;
 };
 
-const KeptLine &keptLine(const QString &text, const QFont &font)
+const KeptLine &keptLine(const QString &text, const QFont &font, int dpi)
 {
-    static QHash<QPair<QString, QFont>, KeptLine> kept; // bounded: a few steps, labels and titles in a few fonts
-    const QPair<QString, QFont> key(text, font);
+    // Bounded: a few steps, labels and titles in a few fonts. Fonts compare equal whatever resolution they
+    // were resolved for, hence the device's resolution in the key.
+    static QHash<QPair<QPair<QString, int>, QFont>, KeptLine> kept;
+    static const bool cleared = [] {
+        // A font added while the program runs may draw glyphs that a kept line shows as missing.
+        QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, [] { kept.clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleared)
+    const QPair<QPair<QString, int>, QFont> key({ text, dpi }, font);
     auto found = kept.find(key);
     if (found != kept.end())
         return *found;
@@ -133,7 +143,8 @@ const KeptLine &keptLine(const QString &text, const QFont &font)
     staticText.setPerformanceHint(QStaticText::AggressiveCaching);
     if (kept.size() > 64)
         kept.clear();
-    return *kept.insert(key, { staticText, QSizeF(line.horizontalAdvance(), line.ascent() + line.descent()) });
+    return *kept.insert(key, { staticText, QSizeF(line.horizontalAdvance(), line.ascent() + line.descent()),
+                               line.naturalTextWidth() });
 }
 
 // painter->drawText(rect, flags, text) for a single line drawn again and again (a step's number and
@@ -149,7 +160,7 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
     const QString text = mnemonics ? withoutMnemonics(given) : given;
     const bool centred = flags & Qt::AlignHCenter;
     const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c < QLatin1Char(' ') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        return c < QLatin1Char(' ') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == TextVariantSeparator;
     });
     // Laid out left to right: what a left-to-right painter does, and an automatic one for text that starts
     // left to right; centred digits alone look the same either way (a right-to-left painter would put
@@ -163,11 +174,15 @@ void drawLaidOutText(QPainter *painter, const QRect &rect, int flags, const QStr
     const bool decorated = font.underline() || font.overline() || font.strikeOut();
     if (!plain || decorated || !blitsLikeDrawing(painter) || !(leftToRight || (centred && digits())))
         return painter->drawText(rect, flags, given);
-    const KeptLine &line = keptLine(text, font);
-    if (line.size.width() > rect.width() || line.size.height() > rect.height())
+    const KeptLine &line = keptLine(text, font, painter->device()->logicalDpiY());
+    const bool clipped = !(flags & Qt::TextDontClip) && line.naturalWidth > rect.width();
+    if (clipped || line.size.width() > rect.width() || line.size.height() > rect.height())
         return painter->drawText(rect, flags, given);
     const qreal x = centred ? (rect.width() - line.size.width()) / 2 : 0;
-    painter->drawStaticText(QPointF(rect.x() + x, rect.y() + (rect.height() - line.size.height()) / 2), line.text);
+    // Where drawText() places a line: in 1/64 of a pixel, cut towards zero (QFixed), before the device's
+    // pixel ratio scales it.
+    const auto fixed = [](qreal v) { return int(v * 64) / 64.0; };
+    painter->drawStaticText(QPointF(fixed(rect.x() + x), fixed(rect.y() + (rect.height() - line.size.height()) / 2)), line.text);
 }
 
 } // namespace
@@ -212,6 +227,8 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
     // Everything but the number depends on these few inputs: drawn once, then blitted.
     CacheKey key("step");
     key << r.x() << r.y() << r.height() << badge << step.enabled << step.on << numbered << upper << lower;
+    // A step narrower than its badge ends inside the badge's room, which then sets the panel's extent alone.
+    key << (badge.right() > r.right() ? r.width() : -1);
     look.addStepKey(key, step);
     // Room for the strokes; the badge end and the marker end differ along the step, the rest repeats.
     const int margin = qMax(painter->pen().width(), step.iconSize / 4) + 2;

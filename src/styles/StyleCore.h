@@ -66,6 +66,10 @@ QString navigationNumberText(int id, bool twoDigits);
 // to (0.8, 0.3) of its size.
 void drawCheckMark(QPainter *painter, const QRect &box, const QColor &color, int width);
 
+// Separates the variants of a text (longest first), of which drawText() shows the first that fits: such
+// text depends on its rectangle's width, so it is measured and drawn with drawText().
+constexpr QChar TextVariantSeparator(u'\x9c');
+
 // Whether drawItemText() below keeps the text's layout (where that draws what the base style draws).
 bool keepsTextLayout(const QProxyStyle *style, const QPainter *painter);
 

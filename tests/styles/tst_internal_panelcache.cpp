@@ -80,10 +80,14 @@ private slots:
                     buttons << QString("QStyledPushButton text=Apply buttonType=%1 buttonDesign=%2 %3").arg(type).arg(design).arg(state);
             }
         }
-        // The current step between two open ones, and a closed one at the end.
+        buttons << "QStyledPushButton \"text=ab مرحبا\""; // Latin and Arabic in one label
+        // The current step between two open ones, and a closed one at the end; then two steps of different
+        // widths, both narrower than their badge.
         const QStringList steps{ "QNavigationButton id=0 text=Step successor=on",
             "QNavigationButton id=1 text=Step checkable=true checked=true predecessor=on successor=on",
-            "QNavigationButton id=2 text=Step predecessor=on successor=off", "QNavigationButton id=4 text=Step enabled=false predecessor=on" };
+            "QNavigationButton id=2 text=Step predecessor=on successor=off", "QNavigationButton id=4 text=Step enabled=false predecessor=on",
+            "QNavigationButton id=2 text= checkable=true checked=true size=20x34",
+            "QNavigationButton id=2 text= checkable=true checked=true size=23x34" };
         const QMap<QString, QStringList> kinds{ { "push buttons", buttons }, { "combo boxes", combos }, { "navigation steps", steps },
             { "check boxes", { "QCheckBox text=Check", "QCheckBox text=Check checked=true", "QCheckBox text=Check checkState=PartiallyChecked" } },
             { "menu bar", { "QStyledMenuBar" } },
@@ -142,7 +146,7 @@ private slots:
     // widget's left 50 pixels rendered), dash, dashes=a:b (a pen's own pattern), gradient=colour:colour (the
     // brush), origin=y (the brush origin), opaque (an opaque background behind a dash), inactive (the
     // option's colours read from the inactive group), rgb16 (a 16-bit image), underline (the widget's
-    // font, which a step's number is drawn in), framing (a base style that frames item texts), rtl
+    // font, which the painter draws in, underlined), framing (a base style that frames item texts), rtl
     // (a right-to-left painter).
     void paintersLikeDirect_data()
     {
@@ -177,6 +181,12 @@ private slots:
         QTest::newRow("hidden mnemonics") << "QStyledMenuBar rect=20,5,80,30 state=Enabled text=&Fi&&le&" << "CommonStyle" << "" << "";
         QTest::newRow("title on a right-to-left painter") << item << "FlatStyle" << "" << "rtl";
         QTest::newRow("title framed by the base style") << item << "CommonStyle" << "framing" << "framing";
+        QTest::newRow("title with variants") << QString("QStyledMenuBar rect=20,5,200,30 state=Enabled \"text=Long title%1Short\"").arg(QChar(0x9c))
+                                             << "CommonStyle" << "" << "";
+        // A little wider than the label's advance, narrower than its last letter's overhang.
+        QTest::newRow("overhanging label") << "QStyledPushButton rect=13,9,74,40 text=Staff \"font=DejaVu Sans,-1,30,5,50,1,0,0,0,0\""
+                                           << "FlatStyle" << "moved=0" << "moved=0";
+        QTest::newRow("step number at another resolution") << step << "GradientStyle" << "moved=0" << "";
         QTest::newRow("shown mnemonic") << "QStyledPushButton rect=13,9,150,31 text=&Apply" << "GradientStyle" << "moved=0" << "moved=0";
         QTest::newRow("underlined number") << step << "GradientStyle" << "" << "underline";
     }
@@ -218,7 +228,7 @@ private slots:
             painter.setBrushOrigin(0, settings.value("origin", "0").toInt());
             painter.setBackground(Qt::yellow);
             painter.setBackgroundMode(words.contains("opaque") ? Qt::OpaqueMode : Qt::TransparentMode);
-            QFont font = painter.font();
+            QFont font = w->font();
             font.setUnderline(words.contains("underline"));
             painter.setFont(font);
             if (words.contains("rtl"))
