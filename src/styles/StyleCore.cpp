@@ -114,18 +114,32 @@ struct KeptLine
     qreal naturalWidth = 0;
 };
 
+// Fonts compare equal whatever resolution they were resolved for, hence the device's resolution in the key.
+struct LineKey
+{
+    QString text;
+    QFont font;
+    int dpi;
+    bool operator==(const LineKey &other) const { return dpi == other.dpi && text == other.text && font == other.font; }
+};
+
+// Hashing a whole font costs as much as the rest of a lookup; a few of its numbers spread the keys as well.
+decltype(::qHash(0)) qHash(const LineKey &key, decltype(::qHash(0)) seed = 0)
+{
+    return ::qHash(key.text, seed) ^ ::qHash(key.dpi ^ (key.font.pixelSize() << 8) ^ (key.font.weight() << 16), seed)
+        ^ ::qHash(key.font.pointSizeF(), seed);
+}
+
 const KeptLine &keptLine(const QString &text, const QFont &font, int dpi)
 {
-    // Bounded: a few steps, labels and titles in a few fonts. Fonts compare equal whatever resolution they
-    // were resolved for, hence the device's resolution in the key.
-    static QHash<QPair<QPair<QString, int>, QFont>, KeptLine> kept;
+    static QHash<LineKey, KeptLine> kept; // bounded: a few steps, labels and titles in a few fonts
     static const bool cleared = [] {
         // A font added while the program runs may draw glyphs that a kept line shows as missing.
         QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, [] { kept.clear(); });
         return true;
     }();
     Q_UNUSED(cleared)
-    const QPair<QPair<QString, int>, QFont> key({ text, dpi }, font);
+    const LineKey key{ text, font, dpi };
     auto found = kept.find(key);
     if (found != kept.end())
         return *found;
