@@ -222,6 +222,17 @@ void drawItemText(const QProxyStyle *style, QPainter *painter, const QRect &rect
 
 namespace {
 
+// A step's number in its badge, drawn directly in the pen the badge left; the text needs only its colour.
+void drawStepNumber(const Look &look, const CommonStyle *style, const Step &step, const QRect &badge, QPainter *painter,
+                    int id)
+{
+    QPen pen = painter->pen();
+    pen.setColor(look.stepNumberColor(step));
+    painter->setPen(pen);
+    const bool twoDigits = style->styleOptions().testFlag(CommonStyle::CS_TWO_DIGIT_NUMBERS);
+    drawLaidOutText(painter, badge.adjusted(0, 0, 0, -1), Qt::AlignCenter, navigationNumberText(id, twoDigits));
+}
+
 void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOption *option, QPainter *painter,
                    const QNavigationButton *button)
 {
@@ -249,7 +260,7 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
     const QRect area = r.united(badge).adjusted(-margin, -margin, margin, margin);
     const Slices slices{ badge.right() + margin + 1 - area.left(), Metrics::StepMarkerExtent + 2 * margin };
     look.drawStepFill(painter, step);
-    drawCached(painter, area, key, [&](QPainter *p) {
+    const auto panel = [&](QPainter *p) {
         QPen pen = p->pen();
         QBrush brush = p->brush();
         brush.setStyle(Qt::SolidPattern);
@@ -265,14 +276,15 @@ void drawStepPanel(const Look &look, const CommonStyle *style, const QStyleOptio
             if (lower)
                 p->drawLine(x, lowerStart, x, r.top() + r.height());
         });
-    }, slices);
-    if (!numbered)
-        return;
-    QPen pen = painter->pen(); // drawn directly, the pen the badge left; the text needs only its colour
-    pen.setColor(look.stepNumberColor(step));
-    painter->setPen(pen);
-    const bool twoDigits = style->styleOptions().testFlag(CommonStyle::CS_TWO_DIGIT_NUMBERS);
-    drawLaidOutText(painter, badge.adjusted(0, 0, 0, -1), Qt::AlignCenter, navigationNumberText(button->id(), twoDigits));
+    };
+    // A step narrower than its marker draws the marker across its left edge, possibly past the device's,
+    // where the raster engine clips a line before antialiasing it: no picture of it would match.
+    if (r.width() <= Metrics::StepMarkerInset + 1)
+        panel(painter);
+    else
+        drawCached(painter, area, key, panel, slices);
+    if (numbered)
+        drawStepNumber(look, style, step, badge, painter, button->id());
 }
 
 // A navigation step's own text, after the badge and its margins.

@@ -143,11 +143,11 @@ private slots:
     // (which fills the cache), then in the state `after`: the second drawing, through the cache, must
     // give what `after` gives directly. States: moved=dx (the painter moved by dx, the widget rendered
     // through it), clip (the painter clipped to the whole image, beyond the widget), part (only the
-    // widget's left 50 pixels rendered), dash, dashes=a:b (a pen's own pattern), gradient=colour:colour (the
-    // brush), origin=y (the brush origin), opaque (an opaque background behind a dash), inactive (the
-    // option's colours read from the inactive group), rgb16 (a 16-bit image), underline (the widget's
-    // font, which the painter draws in, underlined), framing (a base style that frames item texts), rtl
-    // (a right-to-left painter).
+    // widget's left 50 pixels rendered), width=w (the pen's width, else 2), dash, dashes=a:b (a pen's own
+    // pattern), gradient=colour:colour (the brush), origin=y (the brush origin), opaque (an opaque
+    // background behind a dash), inactive (the option's colours read from the inactive group), rgb16 (a
+    // 16-bit image), underline (the widget's font, which the painter draws in, underlined), framing (a base
+    // style that frames item texts), rtl (a right-to-left painter).
     void paintersLikeDirect_data()
     {
         VeltrixTest::columns<QString, QString, QString, QString>({ "widget", "look", "before", "after" });
@@ -187,6 +187,8 @@ private slots:
         QTest::newRow("overhanging label") << "QStyledPushButton rect=13,9,74,40 text=Staff \"font=DejaVu Sans,-1,30,5,50,1,0,0,0,0\""
                                            << "FlatStyle" << "moved=0" << "moved=0";
         QTest::newRow("step number at another resolution") << step << "GradientStyle" << "moved=0" << "";
+        QTest::newRow("step narrower than its marker") << "QNavigationButton id=1 text=Step rect=0,0,5,24 state=Enabled|On"
+                                                      << "GradientStyle" << "width=1" << "width=1";
         QTest::newRow("shown mnemonic") << "QStyledPushButton rect=13,9,150,31 text=&Apply" << "GradientStyle" << "moved=0" << "moved=0";
         QTest::newRow("underlined number") << step << "GradientStyle" << "" << "underline";
     }
@@ -215,7 +217,7 @@ private slots:
             QImage image(240, 60, words.contains("rgb16") ? QImage::Format_RGB16 : QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::white);
             QPainter painter(&image);
-            QPen pen(Qt::darkRed, 2, words.contains("dash") ? Qt::DashLine : Qt::SolidLine);
+            QPen pen(Qt::darkRed, settings.value("width", "2").toInt(), words.contains("dash") ? Qt::DashLine : Qt::SolidLine);
             const QString dashes = settings.value("dashes"), colours = settings.value("gradient");
             if (!dashes.isEmpty())
                 pen.setDashPattern({ dashes.section(':', 0, 0).toDouble(), dashes.section(':', 1).toDouble() });
