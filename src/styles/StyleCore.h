@@ -73,8 +73,8 @@ constexpr QChar TextVariantSeparator(u'\x9c');
 // Whether drawItemText() below keeps the text's layout (where that draws what the base style draws).
 bool keepsTextLayout(const QProxyStyle *style, const QPainter *painter);
 
-// The base style's drawItemText(); where the result is the same, a single line's layout is made once per text
-// and font and kept, and only its glyphs are drawn again.
+// The base style's drawItemText(); where the result is the same, a single line's layout is made once per text,
+// font and resolution and kept, and only its glyphs are drawn again.
 void drawItemText(const QProxyStyle *style, QPainter *painter, const QRect &rect, int flags, const QPalette &palette,
                   bool enabled, const QString &text, QPalette::ColorRole role);
 
