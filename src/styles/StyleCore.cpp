@@ -126,8 +126,9 @@ struct LineKey
 // Hashing a whole font costs as much as the rest of a lookup; a few of its numbers spread the keys as well.
 decltype(::qHash(0)) qHash(const LineKey &key, decltype(::qHash(0)) seed = 0)
 {
-    return ::qHash(key.text, seed) ^ ::qHash(key.dpi ^ (key.font.pixelSize() << 8) ^ (key.font.weight() << 16), seed)
-        ^ ::qHash(key.font.pointSizeF(), seed);
+    // Unsigned: a font sized in points has a pixel size of -1.
+    const uint numbers = uint(key.dpi) ^ (uint(key.font.pixelSize()) << 8) ^ (uint(key.font.weight()) << 16);
+    return ::qHash(key.text, seed) ^ ::qHash(numbers, seed) ^ ::qHash(key.font.pointSizeF(), seed);
 }
 
 const KeptLine &keptLine(const QString &text, const QFont &font, int dpi)
