@@ -10,6 +10,7 @@ class TestI18n : public QObject
 
     QScopedPointer<QTemporaryDir> m_dir;
     QScopedPointer<QInternationalizationHelper> m_helper;
+    Baseline m_baseline{ VELTRIX_BASELINE_DIR "/helper.txt" }; // the cases: steps, then what they observed
 
 private slots:
     // A helper for "English"/"en" reading app_<code>.qm files of context "Lang" in an empty directory,
@@ -25,78 +26,14 @@ private slots:
         m_helper->setLanguage("Deutsch");
     }
 
-    // Steps after the set-up, and what the observing steps give, joined by " | ".
-    //   de>app_de.qm  copies the fixture catalogue lang_de.qm (de, at, fr, it, gb, es; "garbage" is a file
-    //                 that is no catalogue) under that name; "dir>name" makes a directory
-    //   name=value    sets a property; a bare property name writes it again unchanged
-    //   read          languageToQtLocale()
-    //   map           observes the language list: "name=code, ..."
-    //   app, qt       observe appTranslator(), qtTranslator(): the file loaded, or what is thrown (and logged,
-    //                 for app! and qt!); directory() reads DIR, Qt's translations QT
-    //   veltrix:de    observes a header under the library's own catalogue, loaded through the helper
-    //   menu, untie   createMenu() on a menu holding "Existing", tied to the helper, or not; nomenu: a null menu,
-    //                 nogroup: the menu with a null group
-    //   pick:Deutsch  triggers the first entry of that name
-    //   entries       observes the menu's entries, the group's checked one starred
-    //   count         observes how often languageChanged() came, and the language
-    void helper_data()
-    {
-        VeltrixTest::columns<QString, QString>({ "steps", "seen" });
-        const QString de = "Deutsch=de, English=en";
-        const QString fr = de + ", Français=fr";
-        QTest::newRow("map, others skipped") << "fr>app_fr.qm de>app_de.qm it>other_it.qm dir>app_es.qm map" << fr;
-        QTest::newRow("untranslated and broken files")
-            << "it>app_it.qm garbage>app_xx.qm map" << "English=en, No translation (it)=it, No translation (xx)=xx";
-        QTest::newRow("same name: later file in case-blind order wins")
-            << "at>app_de.qm de>App_DZ.qm fr>APP_FR.QM map" << "Deutsch=DZ, English=en, Français=FR";
-        QTest::newRow("a file replaces the built-in entry") << "gb>app_gb.qm map" << "English=gb";
-        QTest::newRow("custom prefix") << "de>app-x-de.qm fr>app_fr.qm prefix=-x- map" << de;
-        QTest::newRow("empty prefix keeps the stem") << "de>appde.qm prefix= map" << "Deutsch=appde, English=en";
-        QTest::newRow("prefix in the stem") << "de>my_app_de.qm fileName=my_app map" << "Deutsch=app_de, English=en";
-        QTest::newRow("custom suffix") << "de>app_de.lang fr>app_fr.qm suffix=lang map" << de;
-        QTest::newRow("context beyond Latin-1") << "de>app_de.qm es>app_es.qm translationContext=Übersetzung map"
-                                                << "English=en, Español=es, No translation (de)=de";
-        QTest::newRow("no setter, no rebuild") << "de>app_de.qm read fr>app_fr.qm read language map" << de;
-        for (const char *setter : { "directory", "fileName", "prefix", "suffix", "translationContext" })
-            QTest::addRow("%s marks the list", setter) << QString("de>app_de.qm read fr>app_fr.qm %1 map").arg(setter) << fr;
+    void cleanupTestCase() { QVERIFY(m_baseline.finish(m_baseline.cases())); }
 
-        QTest::newRow("app, custom prefix") << "de>app-de.qm prefix=- app" << "DIR/app-de.qm";
-        QTest::newRow("app, built-in language")
-            << "de>app_de.qm language=English app!" << "Cannot load translation file \"app_en.qm\" within directory \"DIR\".";
-        QTest::newRow("app, unknown language, the list stays") << "de>app_de.qm language=Klingon app! map"
-            << "Cannot load translation file \"app_.qm\" within directory \"DIR\". | " + de;
-        QTest::newRow("qt, German") << "de>app_de.qm qt" << "QT/qt_de.qm";
-        QTest::newRow("qt, prefix follows the property")
-            << "de>app-de.qm prefix=- qt!" << "Cannot load translation file \"qt-de.qm\" within directory \"QT\".";
-        QTest::newRow("qt, unknown language, the list stays") << "de>app_de.qm language=Klingon qt! map"
-            << "Cannot load translation file \"qt_.qm\" within directory \"QT\". | " + de;
-        QTest::newRow("library catalogue, German") << "veltrix:de" << "Anwendungskopf/Anwendungstitel/Anwendungsname";
-        QTest::newRow("library catalogue, French")
-            << "veltrix:fr" << "En-tête d’application/Titre de l’application/Nom de l’application";
-
-        const QString menu = "de>app_de.qm fr>app_fr.qm menu ";
-        QTest::newRow("menu made twice") << menu + "menu entries" << "Deutsch English Français Deutsch English* Français";
-        QTest::newRow("pick") << menu + "pick:Français entries count" << "Deutsch English Français* | 1 Français";
-        QTest::newRow("pick, tied twice") << menu + "menu pick:Deutsch count" << "2 Deutsch";
-        QTest::newRow("pick, untied")
-            << menu + "untie pick:Français entries count" << "Deutsch English Français* Deutsch English Français | 0 Deutsch";
-        QTest::newRow("pick, a null menu changes nothing") << menu + "nomenu pick:Français count" << "1 Français";
-        QTest::newRow("a menu without a group stays as it was") << "de>app_de.qm nogroup entries count" << " | 0 Deutsch";
-        QTest::newRow("set") << menu + "language=Français entries count" << "Deutsch English Français* | 1 Français";
-        QTest::newRow("set, first matching entry checked")
-            << menu + "menu language=Français entries" << "Deutsch English Français* Deutsch English Français";
-        QTest::newRow("set, untied")
-            << menu + "untie language=Français entries" << "Deutsch English Français Deutsch English* Français";
-        QTest::newRow("set, unknown text leaves the check") << menu + "language=Klingon entries" << "Deutsch English* Français";
-        QTest::newRow("set, case matters") << menu + "language=français entries" << "Deutsch English* Français";
-        QTest::newRow("set, then pick") << menu + "language=Français pick:Deutsch count" << "2 Deutsch";
-        QTest::newRow("the same language again is announced") << "language count" << "1 Deutsch";
-    }
+    void helper_data() { VeltrixTest::nameRows(m_baseline.cases()); }
 
     void helper()
     {
-        QFETCH(QString, steps);
-        QFETCH(QString, seen);
+        QFETCH(QString, name);
+        const QString steps = m_baseline.expected(name).value(0);
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 #else
@@ -107,7 +44,7 @@ private slots:
         QActionGroup group(nullptr);
         group.setExclusive(false);
         QSignalSpy changed(m_helper.data(), &QInternationalizationHelper::languageChanged);
-        QStringList trace;
+        QStringList trace{ steps };
         for (const QString &step : steps.split(' ')) {
             const QByteArray name = step.section('=', 0, 0).toLatin1();
             const QString fixture = step.section('>', 0, 0);
@@ -140,7 +77,7 @@ private slots:
             else
                 QVERIFY(m_helper->setProperty(name, m_helper->property(name)));
         }
-        QCOMPARE(trace.join(" | "), seen);
+        m_baseline.check(name, trace);
         // A menu keeps what it had; its entries are its own, and its group is exclusive.
         QCOMPARE(menu.actions().first()->text(), QString("Existing"));
         QCOMPARE(menu.actions().mid(1), group.actions());
@@ -189,7 +126,7 @@ private:
         QStringList names;
         for (const QAction *action : group.actions())
             names << action->text() + (action == group.checkedAction() ? "*" : "");
-        return names.join(' ');
+        return names.isEmpty() ? "no entries" : names.join(' ');
     }
 };
 

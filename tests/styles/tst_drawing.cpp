@@ -141,32 +141,27 @@ private slots:
             delete look->proxy();
     }
 
-    void cases_data()
-    {
-        QTest::addColumn<QString>("header");
-        for (const QString &header : m_baseline.cases())
-            QTest::newRow(qPrintable(header)) << header;
-    }
+    void cases_data() { VeltrixTest::nameRows(m_baseline.cases()); }
 
     // Each look's lines, or a word that they are those of the look before.
     void cases()
     {
-        QFETCH(QString, header);
+        QFETCH(QString, name);
         QStringList lines, previous;
         QString previousLook;
         for (CommonStyle *look : m_looks) {
-            const QString name = look->metaObject()->className();
-            Dump::preferGroup(name == "GradientStyle" ? "GradientStyleColor" : "FlatStyleColor");
-            const QStringList seen = runCase(CaseLine(header), look);
+            const QString lookName = look->metaObject()->className();
+            Dump::preferGroup(lookName == "GradientStyle" ? "GradientStyleColor" : "FlatStyleColor");
+            const QStringList seen = runCase(CaseLine(name), look);
             if (seen == previous) {
-                lines << QString("-- %1: as %2").arg(name, previousLook);
+                lines << QString("-- %1: as %2").arg(lookName, previousLook);
                 continue;
             }
-            lines << "-- " + name << seen;
+            lines << "-- " + lookName << seen;
             previous = seen;
-            previousLook = name;
+            previousLook = lookName;
         }
-        m_baseline.check(header, lines);
+        m_baseline.check(name, lines);
     }
 };
 

@@ -73,6 +73,14 @@ void columns(std::initializer_list<const char *> names)
     (QTest::addColumn<T>(*name++), ...);
 }
 
+// A data table of one column, "name", one row a name: the cases of a baseline file.
+inline void nameRows(const QStringList &names)
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : names)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
 // From now on collects what the program prints as a warning or worse, except the offscreen platform's
 // remark on windows; the caller clears the list when it has looked. Call it once QtTest runs (from
 // initTestCase), or QtTest's own handler replaces this one.
@@ -230,6 +238,9 @@ public:
 
     // The case names of the file, in its order.
     QStringList cases() const { return m_order; }
+    // The lines the file holds for a case: where a test reads a case's input from its first lines, it
+    // hands them back with what it produced.
+    QStringList expected(const QString &name) const { return m_expected.value(name); }
 
     // Compares (or, when updating, records) one case; a mismatch fails the
     // running test function with the case name and a line diff.

@@ -142,12 +142,7 @@ private slots:
 
     void cleanupTestCase() { QVERIFY(m_baseline.finish(m_order)); }
 
-    void cases_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const QString &name : qAsConst(m_order))
-            QTest::newRow(qPrintable(name)) << name;
-    }
+    void cases_data() { VeltrixTest::nameRows(m_order); }
 
     // Whatever a case makes the library print belongs to its baseline too.
     void cases()
