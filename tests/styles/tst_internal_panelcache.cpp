@@ -67,37 +67,27 @@ class TestPanelCache : public QObject
 {
     Q_OBJECT
 
+    const Baseline m_kinds{ VELTRIX_BASELINE_DIR "/cached.txt" }, m_painters{ VELTRIX_BASELINE_DIR "/painters.txt" }; // cases only
+
 private slots:
-    // Case lines (TestSupport.h) of the widgets of each kind, each in one of the variants the looks draw differently.
+    // The kinds of baselines/cached.txt, the case lines of their widgets.
     void cachedLikeDirect_data()
     {
         VeltrixTest::columns<QStringList, QString, bool>({ "widgets", "look", "rightToLeft" });
-        QStringList buttons, combos;
-        for (int type = 0; type <= 5; ++type) {
-            combos << QString("QStyledComboBox items=1 buttonType=%1").arg(type);
-            for (int design = 0; design <= 4; ++design) {
-                for (const char *state : { "underMouse=true", "checkable=true checked=true", "down=true", "enabled=false" })
-                    buttons << QString("QStyledPushButton text=Apply buttonType=%1 buttonDesign=%2 %3").arg(type).arg(design).arg(state);
+        for (const QString &kind : m_kinds.cases()) {
+            QStringList widgets;
+            for (int type = 0; type <= 5; ++type) {
+                if (kind == "combo boxes")
+                    widgets << QString("QStyledComboBox items=1 buttonType=%1").arg(type);
+                for (int design = 0; kind == "push buttons" && design <= 4; ++design) {
+                    for (const char *state : { "underMouse=true", "checkable=true checked=true", "down=true", "enabled=false" })
+                        widgets << QString("QStyledPushButton text=Apply buttonType=%1 buttonDesign=%2 %3").arg(type).arg(design).arg(state);
+                }
             }
-        }
-        buttons << "QStyledPushButton \"text=ab مرحبا\""; // Latin and Arabic in one label
-        // The current step between two open ones, and a closed one at the end; then two steps of different
-        // widths, both narrower than their badge.
-        const QStringList steps{ "QNavigationButton id=0 text=Step successor=on",
-            "QNavigationButton id=1 text=Step checkable=true checked=true predecessor=on successor=on",
-            "QNavigationButton id=2 text=Step predecessor=on successor=off", "QNavigationButton id=4 text=Step enabled=false predecessor=on",
-            "QNavigationButton id=2 text= checkable=true checked=true size=20x34",
-            "QNavigationButton id=2 text= checkable=true checked=true size=23x34" };
-        const QMap<QString, QStringList> kinds{ { "push buttons", buttons }, { "combo boxes", combos }, { "navigation steps", steps },
-            { "check boxes", { "QCheckBox text=Check", "QCheckBox text=Check checked=true", "QCheckBox text=Check checkState=PartiallyChecked" } },
-            { "menu bar", { "QStyledMenuBar" } },
-            { "group box", { "QGroupBox title=Group", "QGroupBox", "QPushButton text=Push size=90x30",
-                             "QPushButton text=Push default=true size=90x30", "QCheckBox text=Check",
-                             "QLineEdit text=Edit", "QGroupBox title=Group checkable=true" } } };
-        for (auto kind = kinds.begin(); kind != kinds.end(); ++kind) {
+            widgets += m_kinds.expected(kind);
             for (const char *look : { "GradientStyle", "FlatStyle", "CommonStyle" }) {
                 for (const bool rtl : { false, true })
-                    QTest::addRow("%s, %s%s", qPrintable(kind.key()), look, rtl ? ", rtl" : "") << kind.value() << QString(look) << rtl;
+                    QTest::addRow("%s, %s%s", qPrintable(kind), look, rtl ? ", rtl" : "") << widgets << QString(look) << rtl;
             }
         }
     }
@@ -139,71 +129,20 @@ private slots:
         }
     }
 
-    // A panel drawn straight onto an image through a painter in some state, first in the state `before`
-    // (which fills the cache), then in the state `after`: the second drawing, through the cache, must
-    // give what `after` gives directly. States: moved=dx (the painter moved by dx, the widget rendered
-    // through it), clip (the painter clipped to the whole image, beyond the widget), part (only the
-    // widget's left 50 pixels rendered), width=w (the pen's width, else 2), dash, dashes=a:b (a pen's own
-    // pattern), gradient=colour:colour (the brush), origin=y (the brush origin), opaque (an opaque
-    // background behind a dash), inactive (the option's colours read from the inactive group), rgb16 (a
-    // 16-bit image), underline (the widget's font, which the painter draws in, underlined), framing (a base
-    // style that frames item texts), rtl (a right-to-left painter).
-    void paintersLikeDirect_data()
-    {
-        VeltrixTest::columns<QString, QString, QString, QString>({ "widget", "look", "before", "after" });
-        const QString panel = "QStyledPushButton buttonType=GRADIENT_BLUE rect=13,9,150,31 state=Enabled";
-        const QString step = "QNavigationButton id=1 text=Step rect=60,5,200,40 state=Enabled|On predecessor=on successor=on";
-        const QString item = "QStyledMenuBar rect=20,5,80,30 state=Enabled text=File";
-        const QString box = "QCheckBox rect=4,4,13,13 state=Enabled|On option=QStyleOptionButton";
-        // Fusion's titled frame in a rectangle shorter than its title and corners draws below it, next to it
-        // or far from it, which a blit of the rectangle would leave out.
-        const QString frame = "QGroupBox title=Group option=QStyleOptionFrame rect=5,7,";
-        QTest::newRow("frame far below its rectangle") << frame + "13,11" << "GradientStyle" << "" << "";
-        QTest::newRow("frame just below its rectangle") << frame + "40,25" << "CommonStyle" << "" << "";
-        QTest::newRow("frame filling its rectangle") << frame + "40,40" << "FlatStyle" << "" << "";
-        QTest::newRow("moved by half a pixel") << panel << "GradientStyle" << "moved=0.5" << "moved=0.5";
-        QTest::newRow("rendered through a clipped painter") << panel << "GradientStyle" << "moved=0 clip" << "moved=0 clip";
-        QTest::newRow("partly rendered through a clipped painter")
-            << "QStyledPushButton rect=13,9,120,30" << "FlatStyle" << "moved=0 clip part" << "moved=0 clip part";
-        QTest::newRow("step wider than any image") << "QNavigationButton id=1 text=Step rect=-32800,5,33000,40 state=Enabled|On"
-                                                   << "GradientStyle" << "" << "";
-        QTest::newRow("dashed pen") << step << "FlatStyle" << "dash" << "dash";
-        QTest::newRow("dash pattern changed") << item << "CommonStyle" << "dashes=3:2" << "dashes=1:5";
-        QTest::newRow("gradient brush changed") << box << "FlatStyle" << "gradient=red:blue" << "gradient=green:yellow";
-        QTest::newRow("brush origin") << panel << "GradientStyle" << "" << "origin=15";
-        QTest::newRow("opaque background") << step << "GradientStyle" << "dash" << "dash opaque";
-        QTest::newRow("inactive colours") << box << "CommonStyle" << "" << "inactive";
-        QTest::newRow("16-bit image") << panel << "GradientStyle" << "rgb16" << "rgb16";
-        QTest::newRow("step underline from its left") << step << "FlatStyle" << "" << "";
-        QTest::newRow("link of a step without height") << "QNavigationButton id=0 text=Step rect=37,21,60,0 state=Enabled successor=on"
-                                                        << "GradientStyle" << "" << "";
-        // Texts whose layout is kept must come out as drawText() draws them.
-        QTest::newRow("hidden mnemonics") << "QStyledMenuBar rect=20,5,80,30 state=Enabled text=&Fi&&le&" << "CommonStyle" << "" << "";
-        QTest::newRow("title on a right-to-left painter") << item << "FlatStyle" << "" << "rtl";
-        QTest::newRow("title framed by the base style") << item << "CommonStyle" << "framing" << "framing";
-        QTest::newRow("title with variants") << QString("QStyledMenuBar rect=20,5,200,30 state=Enabled \"text=Long title%1Short\"").arg(QChar(0x9c))
-                                             << "CommonStyle" << "" << "";
-        // A little wider than the label's advance, narrower than its last letter's overhang.
-        QTest::newRow("overhanging label") << "QStyledPushButton rect=13,9,74,40 text=Staff \"font=DejaVu Sans,-1,30,5,50,1,0,0,0,0\""
-                                           << "FlatStyle" << "moved=0" << "moved=0";
-        QTest::newRow("step number at another resolution") << step << "GradientStyle" << "moved=0" << "";
-        QTest::newRow("step narrower than its marker") << "QNavigationButton id=1 text=Step rect=0,0,5,24 state=Enabled|On"
-                                                      << "GradientStyle" << "width=1" << "width=1";
-        QTest::newRow("shown mnemonic") << "QStyledPushButton rect=13,9,150,31 text=&Apply" << "GradientStyle" << "moved=0" << "moved=0";
-        QTest::newRow("underlined number") << step << "GradientStyle" << "" << "underline";
-    }
+    // The cases of baselines/painters.txt, whose top explains them: a panel drawn straight onto an image
+    // through a painter in some state, first in the state `before` (which fills the cache), then in the
+    // state `after`.
+    void paintersLikeDirect_data() { VeltrixTest::nameRows(m_painters.cases()); }
 
     void paintersLikeDirect()
     {
-        QFETCH(QString, widget);
-        QFETCH(QString, look);
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        const auto style = newLook(look);
+        QFETCH(QString, name);
+        const CaseLine line(m_painters.expected(name).value(0).replace("\\u009c", QChar(0x9c))); // a length variants' separator
+        const QString before = line.value("before"), after = line.value("after");
+        const auto style = newLook(line.value("look"));
         if (before.contains("framing"))
             style->setBaseStyle(new FramingBase);
         QWidget window;
-        const CaseLine line(widget);
         QWidget *w = makeWidget(line, &window);
         w->setStyle(style.get());
         w->setGeometry(makeOption("QStyleOption", line)->rect);
