@@ -2,24 +2,6 @@
 
 namespace {
 
-const auto v4 = QIpAdressEdit::IPv4, v6 = QIpAdressEdit::IPv6;
-const auto A = QValidator::Acceptable, I = QValidator::Intermediate, X = QValidator::Invalid;
-
-// What a field's validator gives for an input with the cursor at a position. The rows of a type follow each
-// other and run in order on one field, as a user's edits do: it reports a state when it differs from the row
-// before (the first row always), and an Invalid input moves the cursor to its end. The fuzz corpus (fuzz/)
-// checks which texts are acceptable at all; these rows hold the edges, the states in between and the inputs
-// Qt 5's and Qt 6's expressions could read differently.
-struct Row { QIpAdressEdit::IpType type; const char *input; int cursor; QValidator::State state; };
-const Row Rows[] = {
-    { v4, "", 0, I },     { v4, "", 0, I },     { v4, "255", 3, A },  { v4, "0", 0, A },   { v4, "42", 1, A },
-    { v4, "1999", 4, X }, { v4, "199", 2, A },  { v4, "01", 2, X },   { v4, "256", 3, X }, { v4, "300", 1, X },
-    { v4, "DB8", 0, X },  { v4, "1 ", 2, X },   { v4, "-1", 1, X },   { v4, "1.2", 3, X }, { v4, "1\n", 1, X },
-    { v4, "10", 2, A },   { v6, "", 0, A },     { v6, "00", 1, A },   { v6, "fe80", 4, A }, { v6, "FfFf", 4, A },
-    { v6, "", 0, A },     { v6, "12345", 2, X }, { v6, "g", 1, X },   { v6, "0x1", 3, X }, { v6, "1:2", 2, X },
-    { v6, " ", 0, X },    { v6, "\n", 0, X },   { v6, "ffff", 4, A }, { v6, "1\n", 2, X },
-};
-
 // The fields' texts, in brackets where a field shows its frame (marked as not acceptable).
 QString shown(const QIpAdressEdit &edit)
 {
@@ -35,39 +17,39 @@ class TestIpAdressEdit : public QObject
 {
     Q_OBJECT
 
+    Baseline m_baseline{ VELTRIX_BASELINE_DIR "/fields.txt" };
+
 private slots:
     void initTestCase() { qRegisterMetaType<QValidator::State>(); } // for QSignalSpy in Qt 5
+    void cleanupTestCase() { QVERIFY(m_baseline.finish(m_baseline.cases())); }
 
-    void fieldStates_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int row = 0; row < int(std::size(Rows)); ++row)
-            QTest::addRow("%s \"%s\" at %d", Rows[row].type == v4 ? "IPv4" : "IPv6",
-                          qPrintable(QString(Rows[row].input).replace('\n', "\\n")), Rows[row].cursor) << row;
-    }
+    void fieldStates_data() { VeltrixTest::nameRows(m_baseline.cases()); }
 
+    // The inputs of a type's case, one after another in one field (the file's top explains the lines).
     void fieldStates()
     {
-        QFETCH(int, row);
-        const Row &r = Rows[row];
-        // The type's row before, validated first.
-        const Row *before = row > 0 && Rows[row - 1].type == r.type ? &Rows[row - 1] : nullptr;
-        const QIpAdressEdit edit(nullptr, r.type);
+        QFETCH(QString, name);
+        const QIpAdressEdit edit(nullptr, name == "IPv6" ? QIpAdressEdit::IPv6 : QIpAdressEdit::IPv4);
         const QValidator *validator = edit.findChild<QLineEdit *>()->validator();
-        QString input = QString::fromLatin1(before ? before->input : "");
-        int pos = 0;
-        if (before)
-            validator->validate(input, pos);
         QSignalSpy spy(validator, SIGNAL(validationStateChanged(QValidator::State)));
-        input = QString::fromLatin1(r.input);
-        pos = r.cursor;
-        QCOMPARE(validator->validate(input, pos), r.state);
-        QCOMPARE(pos, r.state == X ? input.size() : r.cursor);
-        QCOMPARE(input, QString::fromLatin1(r.input)); // validate() never edits
-        const bool reported = !before || before->state != r.state;
-        QCOMPARE(spy.count(), reported ? 1 : 0);
-        if (reported)
-            QCOMPARE(spy.at(0).at(0).value<QValidator::State>(), r.state);
+        const char *const states[] = { "Invalid", "Intermediate", "Acceptable" };
+        QStringList lines;
+        for (const QString &line : m_baseline.expected(name)) {
+            const int end = line.lastIndexOf('"');
+            const QString given = line.left(line.indexOf(':', end));
+            QString input = line.mid(1, end - 1).replace("\\n", "\n");
+            const QString before = input;
+            const int cursor = given.section(' ', -1).toInt();
+            int pos = cursor;
+            const QValidator::State state = validator->validate(input, pos);
+            QString seen = given + ": " + states[state] + (pos == cursor ? "" : QString(", cursor %1").arg(pos));
+            seen += input == before ? "" : ", changed to \"" + input + '"'; // validate() never edits
+            for (const QList<QVariant> &signal : qAsConst(spy))
+                seen += QString(", reported") + (signal.at(0).value<QValidator::State>() == state ? "" : " otherwise");
+            spy.clear();
+            lines << seen;
+        }
+        m_baseline.check(name, lines);
     }
 
     // Where focus goes, which texts it leaves and when editing finishes is checked over the fuzz corpus;
