@@ -33,16 +33,6 @@ int difference(const QImage &a, const QImage &b)
     return most;
 }
 
-// A new look of that class.
-std::unique_ptr<QProxyStyle> newLook(const QString &name)
-{
-    if (name == "GradientStyle")
-        return std::make_unique<GradientStyle>();
-    if (name == "FlatStyle")
-        return std::make_unique<FlatStyle>();
-    return std::make_unique<CommonStyle>();
-}
-
 void setLook(QWidget *w, QStyle *look)
 {
     for (QWidget *each : QWidgetList{ w } + w->findChildren<QWidget *>())
@@ -98,7 +88,7 @@ private slots:
         QFETCH(QString, look);
         QFETCH(bool, rightToLeft);
         // The look under test, and another one to switch to.
-        const auto first = newLook(look), other = newLook(look == "GradientStyle" ? "FlatStyle" : "GradientStyle");
+        const std::unique_ptr<QStyle> first(newStyle(look)), other(newStyle(look == "GradientStyle" ? "FlatStyle" : "GradientStyle"));
         QWidget window;
         window.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QPalette recoloured; // the chevrons' colour among them
@@ -139,9 +129,9 @@ private slots:
         QFETCH(QString, name);
         const CaseLine line(m_painters.expected(name).value(0).replace("\\u009c", QChar(0x9c))); // a length variants' separator
         const QString before = line.value("before"), after = line.value("after");
-        const auto style = newLook(line.value("look"));
+        const std::unique_ptr<QStyle> style(newStyle(line.value("look")));
         if (before.contains("framing"))
-            style->setBaseStyle(new FramingBase);
+            static_cast<QProxyStyle *>(style.get())->setBaseStyle(new FramingBase);
         QWidget window;
         QWidget *w = makeWidget(line, &window);
         w->setStyle(style.get());

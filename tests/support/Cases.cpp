@@ -114,6 +114,15 @@ QStringList optionClasses()
     return Options.keys();
 }
 
+QStyle *newStyle(const QString &name)
+{
+    if (name == "GradientStyle")
+        return new GradientStyle;
+    if (name == "FlatStyle")
+        return new FlatStyle;
+    return name == "CommonStyle" ? new CommonStyle : QStyleFactory::create(name);
+}
+
 QIcon colourIcon()
 {
     QPixmap off(16, 16), on(16, 16), active(16, 16);

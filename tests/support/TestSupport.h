@@ -198,6 +198,9 @@ std::shared_ptr<QStyleOption> makeOption(const QString &name, const CaseLine &li
 // The option classes makeOption() knows, all but the abstract ones of Qt's widgets.
 QStringList optionClasses();
 
+// A new GradientStyle, FlatStyle or CommonStyle by its class name, else the style of that key from QStyleFactory.
+QStyle *newStyle(const QString &name);
+
 // Red when off, blue when on, green in the active (focused) mode: shows which picture is drawn.
 QIcon colourIcon();
 
