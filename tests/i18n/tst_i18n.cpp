@@ -30,6 +30,7 @@ private slots:
 
     void helper_data() { VeltrixTest::nameRows(m_baseline.cases()); }
 
+    // A case's steps (the file's top explains them) and what its observing steps saw.
     void helper()
     {
         QFETCH(QString, name);
