@@ -64,17 +64,17 @@ private slots:
     void cachedLikeDirect_data()
     {
         VeltrixTest::columns<QStringList, QString, bool>({ "widgets", "look", "rightToLeft" });
-        for (const QString &kind : m_kinds.cases()) {
-            QStringList widgets;
-            for (int type = 0; type <= 5; ++type) {
-                if (kind == "combo boxes")
-                    widgets << QString("QStyledComboBox items=1 buttonType=%1").arg(type);
-                for (int design = 0; kind == "push buttons" && design <= 4; ++design) {
-                    for (const char *state : { "underMouse=true", "checkable=true checked=true", "down=true", "enabled=false" })
-                        widgets << QString("QStyledPushButton text=Apply buttonType=%1 buttonDesign=%2 %3").arg(type).arg(design).arg(state);
-                }
+        QMap<QString, QStringList> generated; // every type (and design) in the states the looks tell apart
+        for (int type = 0; type <= 5; ++type) {
+            generated["combo boxes"] << QString("QStyledComboBox items=1 buttonType=%1").arg(type);
+            for (int design = 0; design <= 4; ++design) {
+                for (const char *state : { "underMouse=true", "checkable=true checked=true", "down=true", "enabled=false" })
+                    generated["push buttons"] << QString("QStyledPushButton text=Apply buttonType=%1 buttonDesign=%2 %3").arg(type).arg(design).arg(state);
             }
-            widgets += m_kinds.expected(kind);
+        }
+        QVERIFY(m_kinds.cases().contains("combo boxes") && m_kinds.cases().contains("push buttons"));
+        for (const QString &kind : m_kinds.cases()) {
+            const QStringList widgets = generated.value(kind) + m_kinds.expected(kind);
             for (const char *look : { "GradientStyle", "FlatStyle", "CommonStyle" }) {
                 for (const bool rtl : { false, true })
                     QTest::addRow("%s, %s%s", qPrintable(kind), look, rtl ? ", rtl" : "") << widgets << QString(look) << rtl;
@@ -130,6 +130,12 @@ private slots:
         const CaseLine line(m_painters.expected(name).value(0).replace("\\u009c", QChar(0x9c))); // a length variants' separator
         const QString before = line.value("before"), after = line.value("after");
         const std::unique_ptr<QStyle> style(newStyle(line.value("look")));
+        QVERIFY2(style && style->inherits("CommonStyle"), qPrintable(line.value("look")));
+        for (const QString &word : QString(before + ' ' + after).split(' ', Qt::SkipEmptyParts)) {
+            static const QStringList known{ "moved", "clip", "part", "width", "dash", "dashes", "gradient", "origin", "opaque",
+                                            "inactive", "rgb16", "underline", "framing", "rtl" };
+            QVERIFY2(known.contains(word.section('=', 0, 0)), qPrintable(word));
+        }
         if (before.contains("framing"))
             static_cast<QProxyStyle *>(style.get())->setBaseStyle(new FramingBase);
         QWidget window;

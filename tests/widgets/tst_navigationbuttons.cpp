@@ -20,7 +20,9 @@ private slots:
     {
         QFETCH(QString, name);
         const QString input = m_baseline.expected(name).value(0);
-        const QString pattern = input.section(' ', 0, 0), options = input.section(' ', 1, 1);
+        const QStringList words = input.split(' ', Qt::SkipEmptyParts); // pattern, options, actions
+        QVERIFY2(words.size() > 2, qPrintable(input));
+        const QString pattern = words.at(0), options = words.at(1);
         QList<QPointer<QAbstractButton>> buttons;
         QStringList log{ input };
         Group group(QBoxLayout::BottomToTop);
@@ -31,8 +33,10 @@ private slots:
             step ? group.addNavigationButton(step) : group.addNavigationButton(buttons.last(), id);
         }
         const QMetaEnum keys = Group::staticMetaObject.enumerator(Group::staticMetaObject.indexOfEnumerator("NavigationOptions"));
-        if (options != "default")
-            group.setNavigationOptions(Group::NavigationOptions(keys.keysToValue(options.toLatin1())));
+        bool known = options == "default";
+        if (!known)
+            group.setNavigationOptions(Group::NavigationOptions(keys.keysToValue(options.toLatin1(), &known)));
+        QVERIFY2(known, qPrintable(options));
         const auto state = [&buttons]() {
             QString s;
             for (const QAbstractButton *b : buttons)
@@ -46,7 +50,7 @@ private slots:
         QCOMPARE(group.layout()->stretch(pattern.size()), 3);
         group.show();
         QVERIFY(QTest::qWaitForWindowExposed(&group));
-        for (const QString &action : input.section(' ', 2).split(' ')) {
+        for (const QString &action : words.mid(2)) {
             const int argument = action.mid(1).toInt();
             switch (action.at(0).unicode()) {
             case 'c': group.setCheckedButton(argument); break;
