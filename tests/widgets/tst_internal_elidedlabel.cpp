@@ -30,6 +30,8 @@ class TestElidedLabel : public QObject
 {
     Q_OBJECT
 
+    const Baseline m_texts{ VELTRIX_BASELINE_DIR "/elision.txt" }; // texts only
+
 private slots:
     // Shrunk and grown one line at a time, painted after each step but one: the
     // flag follows each paint, and the signal comes once per change, with the
@@ -53,37 +55,20 @@ private slots:
         QCOMPARE(seen, QStringLiteral("FF+TTTT-FF"));
     }
 
+    // The texts of baselines/elision.txt, whose top explains them.
     void matchesReference_data()
     {
-        // prefix: how much of a long text a paint one line high looks at: the "whole" text, a prefix to "lay out",
-        // or "both" that and a prefix of the rest to elide.
         VeltrixTest::columns<QString, QString>({ "text", "prefix" });
-        const auto row = [](const char *name, const QString &text, const char *prefix) {
-            QTest::newRow(name) << text << QString(prefix);
-        };
-        const QString latin = QStringLiteral("Lorem ipsum dolor sit amet, consectetur (sed do) eiusmod tempor. ");
-        const QString hebrew = QString("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd \u05d6\u05d4\u05d5 12 ");
-        const QString word = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitaensmuetzenabzeichenhersteller");
-        row("empty", QString(), "whole");
-        row("short", QString("Short text"), "whole");
-        row("exact fit", QString("one\u2028two\u2028three"), "whole"); // three lines high
-        row("many lines", latin.repeated(330), "both");
-        row("very long words", (word + " a ").repeated(450), "both");
-        row("one word", QString(20000, 'w'), "whole");
-        row("right to left", hebrew.repeated(1000), "both");
-        row("arabic", QString("\u0645\u0631\u062d\u0628\u0627 \u0628\u0643 \u0661\u0662 ").repeated(2000), "both");
-        row("right to left with brackets", QString(hebrew + "(abc) ").repeated(600), "whole");
-        row("mixed directions", (latin.repeated(3) + hebrew).repeated(150), "both");
-        row("newlines", QString("first line\nsecond\n\nthird one here\r\n").repeated(800), "both");
-        row("marks in the tail", latin.repeated(160) + "\u200f\u202b\u2067" + hebrew.repeated(300), "both");
-        row("isolates up front", "\u2067" + latin.repeated(160), "whole");
-        row("string terminator in tail", latin.repeated(160) + QChar(0x9c) + latin, "lay out");
-        row("combining marks", QString("cafe\u0301 na\u0308ive a\u0300\u0301\u0302 ").repeated(1500), "both");
-        row("surrogate pairs", QString("smile \U0001F600\U0001F44D\U0001F3FD go ").repeated(1700), "both");
-        row("cjk", QString("\u6f22\u5b57\u306e\u6587\u7ae0\u3002\u30ab\u30bf").repeated(3000), "both");
-        row("thai", QString("\u0e20\u0e32\u0e29\u0e32\u0e44\u0e17\u0e22\u0e07\u0e48 ").repeated(2500), "both");
-        // Drawn by a fallback font, in the same item as the first lines.
-        row("fallback font ahead", latin.repeated(30) + QChar(0x3002) + latin.repeated(250), "both");
+        for (const QString &name : m_texts.cases()) {
+            QString text;
+            for (const QString &pieces : m_texts.expected(name).mid(1)) {
+                QString unit;
+                for (const QJsonValue piece : QJsonDocument::fromJson(pieces.section(' ', 1).toUtf8()).array())
+                    unit += piece.toString();
+                text += unit.repeated(pieces.section(' ', 0, 0).toInt());
+            }
+            QTest::newRow(qPrintable(name)) << text << m_texts.expected(name).value(0);
+        }
     }
     void matchesReference()
     {
