@@ -10,7 +10,6 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libqt6opengl6-dev
-    python3-pyqt5 python3-pyqt6
     fonts-dejavu-core
 )
 # libqt6opengl6-dev is only a recommendation of qt6-base-dev, but Qt 6's
