@@ -67,6 +67,7 @@ public:
     };
     //! A combination of StyleOption values (QFlags).
     Q_DECLARE_FLAGS(StyleOptions, StyleOption)
+    Q_FLAGS(StyleOption StyleOptions)
 
     //! Makes the style over a new Fusion style and sets the application font
     //! to 11 points (QApplication::setFont(), for all widgets).

@@ -10,17 +10,6 @@ namespace {
 
 using S = QStyle;
 
-CommonStyle::StyleOptions styleFlags(const QString &keys)
-{
-    static const QHash<QString, CommonStyle::StyleOption> flags{ { "CS_BUTTON_OUTLINE", CommonStyle::CS_BUTTON_OUTLINE },
-        { "CS_MENUBAR_ICONS", CommonStyle::CS_MENUBAR_ICONS }, { "CS_COMPACT_MENUBAR", CommonStyle::CS_COMPACT_MENUBAR },
-        { "CS_TWO_DIGIT_NUMBERS", CommonStyle::CS_TWO_DIGIT_NUMBERS } };
-    CommonStyle::StyleOptions value;
-    for (const QString &key : keys.split('|'))
-        value |= flags.value(key);
-    return value;
-}
-
 void noteChanges(const QString &what, const QStringList &before, const QStringList &after)
 {
     for (const QString &change : Dump::changes(before, after))
@@ -92,7 +81,8 @@ QStringList runCase(const CaseLine &line, CommonStyle *look)
     if (line.verb != "polish") // shown, a widget would be polished by the application's style first
         window.show();
     const QString flags = line.value("flags", "CS_BUTTON_OUTLINE|CS_MENUBAR_ICONS|CS_TWO_DIGIT_NUMBERS");
-    look->setStyleOptions(styleFlags(flags));
+    const QMetaEnum options = CommonStyle::staticMetaObject.enumerator(CommonStyle::staticMetaObject.indexOfEnumerator("StyleOptions"));
+    look->setStyleOptions(CommonStyle::StyleOptions(options.keysToValue(flags.toLatin1())));
     RecordingPaintDevice device;
     QPainter painter(&device);
     // As a widget's paint might leave it, with a dashed pen, a patterned brush and a 9-point font,
