@@ -81,8 +81,7 @@ QStringList runCase(const CaseLine &line, CommonStyle *look)
     if (line.verb != "polish") // shown, a widget would be polished by the application's style first
         window.show();
     const QString flags = line.value("flags", "CS_BUTTON_OUTLINE|CS_MENUBAR_ICONS|CS_TWO_DIGIT_NUMBERS");
-    const QMetaEnum options = CommonStyle::staticMetaObject.enumerator(CommonStyle::staticMetaObject.indexOfEnumerator("StyleOptions"));
-    look->setStyleOptions(CommonStyle::StyleOptions(options.keysToValue(flags.toLatin1())));
+    look->setStyleOptions(CommonStyle::StyleOptions(flagsValue(CommonStyle::staticMetaObject, "StyleOptions", flags)));
     RecordingPaintDevice device;
     QPainter painter(&device);
     // As a widget's paint might leave it, with a dashed pen, a patterned brush and a 9-point font,

@@ -218,6 +218,13 @@ Enum keyValue(const QString &keys, const QString &prefix = QString())
     return Enum(QMetaEnum::fromType<Enum>().keysToValue(prefixed.toLatin1()));
 }
 
+// "A|B" as the value of the flags type `name` of `meta`, for the library's types declared with Q_FLAGS, which
+// QMetaEnum::fromType() does not know; `known` tells whether every key was one of the type's.
+inline int flagsValue(const QMetaObject &meta, const char *name, const QString &keys, bool *known = nullptr)
+{
+    return meta.enumerator(meta.indexOfEnumerator(name)).keysToValue(keys.toLatin1(), known);
+}
+
 // Expected text kept in a reviewed file under tests/: blocks of lines, each
 // under a "== <case name>" header, after a preamble that explains the file. A test hands in what it produced for a
 // case; a difference fails the test with the case name and a line diff.

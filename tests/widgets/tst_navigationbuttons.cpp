@@ -32,10 +32,9 @@ private slots:
             buttons << (step ? static_cast<QAbstractButton *>(step) : new QPushButton);
             step ? group.addNavigationButton(step) : group.addNavigationButton(buttons.last(), id);
         }
-        const QMetaEnum keys = Group::staticMetaObject.enumerator(Group::staticMetaObject.indexOfEnumerator("NavigationOptions"));
         bool known = options == "default";
         if (!known)
-            group.setNavigationOptions(Group::NavigationOptions(keys.keysToValue(options.toLatin1(), &known)));
+            group.setNavigationOptions(Group::NavigationOptions(flagsValue(Group::staticMetaObject, "NavigationOptions", options, &known)));
         QVERIFY2(known, qPrintable(options));
         const auto state = [&buttons]() {
             QString s;
