@@ -148,15 +148,8 @@ QString Dump::pixmap(const QPixmap &p)
 
 QString Dump::font(const QFont &f)
 {
-    int weight = f.weight();
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    // Thin, ExtraLight, Light, Normal, Medium, DemiBold, Bold, ExtraBold, Black; Qt 6 deprecates its own
-    // legacyWeight().
-    static const int qt5Weights[] = { 0, 12, 25, 50, 57, 63, 75, 81, 87 };
-    if (weight % 100 == 0 && weight >= 100 && weight <= 900)
-        weight = qt5Weights[weight / 100 - 1];
-#endif
-    return QString("%1pt w%2%3").arg(number(f.pointSizeF())).arg(weight).arg(f.italic() ? " italic" : "");
+    // By the weight's name, which Qt 5 (Normal 50) and Qt 6 (Normal 400) share.
+    return QString("%1pt %2%3").arg(number(f.pointSizeF()), name(QFont::Weight(f.weight())), f.italic() ? " italic" : "");
 }
 
 QString Dump::hints(QPainter::RenderHints hints)

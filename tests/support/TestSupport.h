@@ -120,8 +120,8 @@ QString pen(const QPen &pen);
 // "16x16@2 GC_BLUE": size in device pixels, ratio and the top left pixel,
 // which tells a solid test picture; "none" for a null pixmap.
 QString pixmap(const QPixmap &pixmap);
-// "9pt w50 italic": the weight on Qt 5's scale (Normal 50, Bold 75) in
-// either build; Qt 6 counts weights from 100 to 900.
+// "9pt Normal italic": the weight by its name in QFont::Weight, the same in
+// either build (its number where it has none).
 QString font(const QFont &font);
 // "aa+text+smooth" for antialiasing, text antialiasing and smooth pixmaps.
 QString hints(QPainter::RenderHints hints);
