@@ -55,7 +55,7 @@ private slots:
         QDesignerComponents::initializePlugins(m_core);
     }
 
-    void cleanupTestCase() { QVERIFY(m_baseline.finish(m_widgets.keys())); }
+    void cleanupTestCase() { QVERIFY(m_baseline.finish(m_widgets.keys() + m_baseline.cases().filter("."))); }
 
     void widget_data() { VeltrixTest::nameRows(m_widgets.keys()); }
 
@@ -101,50 +101,34 @@ private slots:
         QCOMPARE(container->widget(0)->objectName(), QString("slidePage"));
     }
 
-    // "object.property" as QUiLoader reads it from the test form; the edit made in Designer (none: saved
-    // unedited) as its property editor makes it, and what the saved form then holds.
-    void properties_data()
-    {
-        VeltrixTest::columns<QString, QString, QVariant, QString>({ "property", "loaded", "edit", "saved" });
-        QTest::newRow("enum: button type")
-            << "okButton.buttonType" << "GRADIENT_BLUE" << QVariant(4) << "<enum>StyleHelper::GRADIENT_BLACK</enum>";
-        QTest::newRow("flags, unedited") << "okButton.buttonOptions" << "BO_ICON_LEFT_ALIGNED" << QVariant()
-                                         << "<set>QStyledPushButton::BO_ICON_LEFT_ALIGNED</set>";
-        QTest::newRow("string: header title")
-            << "header.applicationTitle" << "Form Title" << QVariant("Edited") << "<string>Edited</string>";
-        QTest::newRow("string: IP address")
-            << "ipEdit.ipAdress" << "192.168.1.10" << QVariant("10.0.0.254") << "<string>10.0.0.254</string>";
-        QTest::newRow("int: navigation id") << "step.id" << "3" << QVariant(7) << "<number>7</number>";
-    }
+    // The property cases of baselines/designer.txt, "object.property value": the property of the test form
+    // as QUiLoader reads it, then as Designer shows it after its property editor sets the value (a number,
+    // else a text; "unedited": saved as it was), what the saved form holds, and what Designer and QUiLoader
+    // read back from that.
+    void properties_data() { VeltrixTest::nameRows(m_baseline.cases().filter(".")); }
 
-    // The saved form, read back by Designer and by QUiLoader, gives what Designer showed before saving.
     void properties()
     {
-        QFETCH(QString, property);
-        QFETCH(QString, loaded);
-        QFETCH(QVariant, edit);
-        QFETCH(QString, saved);
-        const QString object = property.section('.', 0, 0);
-        const QString name = property.section('.', 1);
-        const auto text = [&](const QWidget *form) {
-            return propertyText(form->findChild<QWidget *>(object), qPrintable(name));
-        };
-        QCOMPARE(text(m_form.data()), loaded);
-
+        QFETCH(QString, name);
+        const QString object = name.section('.', 0, 0), property = name.section(' ', 0, 0).section('.', 1), value = name.section(' ', 1);
+        const auto text = [&](const QWidget *form) { return propertyText(form->findChild<QWidget *>(object), qPrintable(property)); };
+        QStringList lines{ "loaded " + text(m_form.data()) };
         QScopedPointer<QDesignerFormWindowInterface> form(openInDesigner(m_ui));
         QVERIFY(form);
         QWidget *widget = form->mainContainer()->findChild<QWidget *>(object);
         auto *sheet = qt_extension<QDesignerPropertySheetExtension *>(m_core->extensionManager(), widget);
-        QVERIFY(sheet->indexOf(name) >= 0 && sheet->isVisible(sheet->indexOf(name)));
-        if (edit.isValid())
-            form->cursor()->setWidgetProperty(widget, name, edit);
-        const QString shown = text(form->mainContainer());
-        const QByteArray contents = form->contents().toUtf8();
-        QVERIFY2(contents.contains(saved.toUtf8()), contents.constData());
-        QScopedPointer<QDesignerFormWindowInterface> reopened(openInDesigner(contents));
-        QScopedPointer<QWidget> reloaded(load(contents));
+        QVERIFY(sheet->indexOf(property) >= 0 && sheet->isVisible(sheet->indexOf(property)));
+        bool number = false;
+        const int n = value.toInt(&number);
+        if (value != "unedited")
+            form->cursor()->setWidgetProperty(widget, property, number ? QVariant(n) : QVariant(value));
+        const QString contents = form->contents();
+        QScopedPointer<QDesignerFormWindowInterface> reopened(openInDesigner(contents.toUtf8()));
+        QScopedPointer<QWidget> reloaded(load(contents.toUtf8()));
         QVERIFY(reopened && reloaded);
-        QCOMPARE(QStringList({ text(reopened->mainContainer()), text(reloaded.data()) }), QStringList({ shown, shown }));
+        const QRegularExpression saved(QString("<property name=\"%1\">\\s*(\\S.*)").arg(property));
+        m_baseline.check(name, lines << "shown " + text(form->mainContainer()) << "saved " + saved.match(contents).captured(1)
+                                     << "read back " + text(reopened->mainContainer()) + ", " + text(reloaded.data()));
     }
 };
 
