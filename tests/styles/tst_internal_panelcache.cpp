@@ -5,6 +5,7 @@
 // within the rounding of blending a premultiplied pixmap; and again after a
 // change of colours and after a change of look, so that nothing stale comes
 // out of the cache.
+#include "ColorTables.h"
 #include "PanelCache.h"
 #include "TestSupport.h"
 
@@ -194,8 +195,13 @@ private slots:
         QVERIFY(difference(draw(after, true), draw(after, false)) <= 2);
     }
 
-    // Last: the cache holds the pictures of the last case, so the comparisons above were made with it.
-    void cacheUsed() { QVERIFY(Veltrix::Internal::panelCacheBytes() > 0); }
+    // Last: the cache holds the pictures of the last case, so the comparisons above were made with it; and
+    // of all the looks made and deleted above, each colour table read the colour file once.
+    void afterAll()
+    {
+        QVERIFY(Veltrix::Internal::panelCacheBytes() > 0);
+        QCOMPARE(Veltrix::Internal::colorFileReadCount(), 2);
+    }
 };
 
 QTEST_MAIN(TestPanelCache)
