@@ -125,9 +125,22 @@ class TestWidgetBaselines : public QObject
     QStringList m_order; // the file's cases, then cases of the code it lacks
     QStringList *m_messages = nullptr; // from initTestCase on, when QtTest has installed its own handler
 
+public:
+    // Two device pixels per logical one: a pixmap button shows how a high-resolution pixmap reaches the
+    // screen; logical sizes stay as at 1x.
+    static void initMain()
+    {
+        qputenv("QT_SCALE_FACTOR", "2");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); // as a high-DPI application sets it; always on in Qt 6
+#endif
+    }
+
 private slots:
     void initTestCase()
     {
+        // The offscreen platform starts programs in 12 points under Qt 5 and in 9 under Qt 6.
+        QApplication::setFont(QFont(QApplication::font().family(), 12));
         m_messages = &VeltrixTest::collectMessages();
         m_order = m_baseline.cases();
         for (const QString &name : m_code.keys()) {
@@ -153,19 +166,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // Two device pixels per logical one: a pixmap button shows how a high-resolution pixmap reaches the
-    // screen; logical sizes stay as at 1x.
-    qputenv("QT_SCALE_FACTOR", "2");
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); // as a high-DPI application sets it; always on in Qt 6
-#endif
-    QApplication app(argc, argv);
-    // The offscreen platform starts programs in 12 points under Qt 5 and in 9 under Qt 6.
-    QApplication::setFont(QFont(QApplication::font().family(), 12));
-    TestWidgetBaselines test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestWidgetBaselines)
 #include "tst_widgetbaselines.moc"
