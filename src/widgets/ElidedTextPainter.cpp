@@ -53,6 +53,8 @@ constexpr ushort StringTerminator = 0x9c;
 constexpr ushort Ellipsis = 0x2026;
 constexpr ushort ZeroWidthJoiner = 0x200d;
 
+bool prefixesEnabled = true; // see setPrefixesEnabled()
+
 inline bool isExplicitDirectionControl(uint c)
 {
     return (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
@@ -358,7 +360,7 @@ QString elideRest(const QFontMetrics &metrics, const QString &text, int start, i
         + 2;
     const int wider = width + ellipsisAllowance;
     const qint64 estimate = qint64(charactersFor(metrics, wider)) + 2 * LookAhead + 64;
-    int length = int(qMin<qint64>(estimate, restLength));
+    int length = prefixesEnabled ? int(qMin<qint64>(estimate, restLength)) : restLength;
     const int firstSpecial = length < restLength ? findElisionSpecial(text, start) : -1;
 
     while (length < restLength) {
@@ -400,7 +402,7 @@ bool paint(QPainter *painter, const QString &text, int width, int height, int ma
     const QFontMetrics metrics = painter->fontMetrics();
     const QFont font = painter->font();
 
-    std::unique_ptr<Lines> lines = layOutPrefix(text, font, metrics, width, height);
+    std::unique_ptr<Lines> lines = prefixesEnabled ? layOutPrefix(text, font, metrics, width, height) : nullptr;
     if (!lines) {
         lines = std::make_unique<Lines>(text, font);
         layOut(*lines, width, height, metrics.lineSpacing());
@@ -416,6 +418,11 @@ bool paint(QPainter *painter, const QString &text, int width, int height, int ma
     }
     lines->layout.endLayout();
     return lines->textBeyond;
+}
+
+void setPrefixesEnabled(bool enabled)
+{
+    prefixesEnabled = enabled;
 }
 
 } // namespace ElidedText

@@ -27,6 +27,11 @@ struct Trace
 // otherwise the whole text is used.
 bool paint(QPainter *painter, const QString &text, int width, int height, int margin, Trace *trace = nullptr);
 
+// Whether paint() may stand a prefix in for a long text, as above; on by
+// default. Off, every paint uses the whole text, which is how the tests tell
+// that the prefixes change nothing.
+void setPrefixesEnabled(bool enabled);
+
 // The index of the first character at or after `from` that elidedText
 // treats specially: U+009C, or a directional mark, embedding, override or
 // isolate (U+200E-200F, U+202A-202E, U+2066-2069); -1 when there is none.
