@@ -125,20 +125,16 @@ QStyle *newStyle(const QString &name)
 
 QIcon colourIcon()
 {
-    QPixmap off(16, 16), on(16, 16), active(16, 16);
-    off.fill(Qt::red);
-    on.fill(Qt::blue);
-    active.fill(Qt::green);
-    QIcon icon(off);
-    icon.addPixmap(on, QIcon::Normal, QIcon::On);
-    icon.addPixmap(active, QIcon::Active, QIcon::Off);
+    QIcon icon(filledPixmap("16x16", Qt::red));
+    icon.addPixmap(filledPixmap("16x16", Qt::blue), QIcon::Normal, QIcon::On);
+    icon.addPixmap(filledPixmap("16x16", Qt::green), QIcon::Active, QIcon::Off);
     return icon;
 }
 
-QPixmap filledPixmap(const QString &text)
+QPixmap filledPixmap(const QString &text, const QColor &colour)
 {
     QPixmap pixmap(sizeOf(text.section('@', 0, 0)));
-    pixmap.fill(Qt::darkBlue);
+    pixmap.fill(colour);
     pixmap.setDevicePixelRatio(text.contains('@') ? text.section('@', 1).toDouble() : 1);
     return pixmap;
 }

@@ -204,8 +204,8 @@ QStyle *newStyle(const QString &name);
 // Red when off, blue when on, green in the active (focused) mode: shows which picture is drawn.
 QIcon colourIcon();
 
-// A dark blue pixmap of "WxH@ratio" (ratio 1 if not given).
-QPixmap filledPixmap(const QString &text);
+// A pixmap of "WxH@ratio" (ratio 1 if not given) filled with `colour`.
+QPixmap filledPixmap(const QString &text, const QColor &colour = Qt::darkBlue);
 
 // "WxH" as a size.
 QSize sizeOf(const QString &text);
