@@ -94,9 +94,9 @@ QPaintEngine *RecordingPaintDevice::paintEngine() const
     return m_engine.data();
 }
 
-QStringList RecordingPaintDevice::lines(const QString &kind) const
+QStringList RecordingPaintDevice::lines() const
 {
-    return kind.isEmpty() ? m_engine->lines : m_engine->lines.filter(QRegularExpression('^' + kind + ' '));
+    return m_engine->lines;
 }
 
 void RecordingPaintDevice::note(const QString &line)

@@ -48,8 +48,8 @@ public:
 
     QPaintEngine *paintEngine() const override;
 
-    // Every line, in order; or those starting with `kind` ("text", "path", ...).
-    QStringList lines(const QString &kind = QString()) const;
+    // Every line, in order.
+    QStringList lines() const;
 
     // Appends a line to the newest device, while it is alive.
     static void note(const QString &line);
