@@ -4,6 +4,24 @@ namespace {
 
 QString preferred = "GradientStyleColor";
 
+// The key of `colour` in the preferred group of the colour file (see Dump::preferGroup()), or its hex code.
+QString colour(const QColor &colour)
+{
+    static QMap<QString, QHash<QRgb, QString>> keys; // group -> value -> the first key naming it
+    if (keys.isEmpty()) {
+        QSettings file(":/StyleHelper/StyleHelper.ini", QSettings::IniFormat);
+        QStringList all = file.allKeys(); // "group/key"; sorted, GC_DARKGRAY_2 comes before the file's legacy GC_DARK_GRAY
+        all.sort();
+        for (const QString &key : qAsConst(all)) {
+            QHash<QRgb, QString> &group = keys[key.section('/', 0, 0)];
+            const QRgb rgba = QColor(file.value(key).toString()).rgba();
+            group.insert(rgba, group.value(rgba, key.section('/', 1)));
+        }
+    }
+    const QString hex = colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toUpper();
+    return keys[preferred].value(colour.rgba(), hex);
+}
+
 // A role's brush: one name when it is the same in every colour group.
 QString role(const QPalette &palette, int role)
 {
@@ -75,23 +93,6 @@ void treeOf(QStringList &lines, const QString &indent, QLayoutItem *item, const 
 void Dump::preferGroup(const QString &group)
 {
     preferred = group;
-}
-
-QString Dump::colour(const QColor &colour)
-{
-    static QMap<QString, QHash<QRgb, QString>> keys; // group -> value -> the first key naming it
-    if (keys.isEmpty()) {
-        QSettings file(":/StyleHelper/StyleHelper.ini", QSettings::IniFormat);
-        QStringList all = file.allKeys(); // "group/key"; sorted, GC_DARKGRAY_2 comes before the file's legacy GC_DARK_GRAY
-        all.sort();
-        for (const QString &key : qAsConst(all)) {
-            QHash<QRgb, QString> &group = keys[key.section('/', 0, 0)];
-            const QRgb rgba = QColor(file.value(key).toString()).rgba();
-            group.insert(rgba, group.value(rgba, key.section('/', 1)));
-        }
-    }
-    const QString hex = colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toUpper();
-    return keys[preferred].value(colour.rgba(), hex);
 }
 
 QString Dump::number(qreal value)

@@ -101,14 +101,13 @@ inline QStringList &collectMessages()
 // by name.
 namespace Dump {
 
-// The colour file's key of `colour` ("GC_WHITE") in `group`
-// ("GradientStyleColor" or "FlatStyleColor"); "#RRGGBB" (or "#AARRGGBB")
-// for a colour outside that group. Keys are read
+// Colours are written as their key in the colour file's `group`
+// ("GradientStyleColor", the default, or "FlatStyleColor"): "GC_WHITE";
+// "#RRGGBB" (or "#AARRGGBB") for a colour outside that group. Keys are read
 // from ":/StyleHelper/StyleHelper.ini", the library's own file, never from a
 // copy. Where two keys of a group share a value, the first in sorted order
 // names it.
 void preferGroup(const QString &group);
-QString colour(const QColor &colour);
 
 QString number(qreal value);
 // "x,y x,y ..."
