@@ -101,10 +101,8 @@ private slots:
         QCOMPARE(container->widget(0)->objectName(), QString("slidePage"));
     }
 
-    // The property cases of baselines/designer.txt, "object.property value": the property of the test form
-    // as QUiLoader reads it, then as Designer shows it after its property editor sets the value (a number,
-    // else a text; "unedited": saved as it was), what the saved form holds, and what Designer and QUiLoader
-    // read back from that.
+    // The property cases of baselines/designer.txt, whose top explains them. What Designer shows before it
+    // saves must be what both Designer and QUiLoader read back from the saved form.
     void properties_data() { VeltrixTest::nameRows(m_baseline.cases().filter(".")); }
 
     void properties()
@@ -126,9 +124,11 @@ private slots:
         QScopedPointer<QDesignerFormWindowInterface> reopened(openInDesigner(contents.toUtf8()));
         QScopedPointer<QWidget> reloaded(load(contents.toUtf8()));
         QVERIFY(reopened && reloaded);
+        const QString shown = text(form->mainContainer());
+        QCOMPARE(text(reopened->mainContainer()) + ", " + text(reloaded.data()), shown + ", " + shown);
+        // The element among the object's own properties, which come right after its name.
         const QRegularExpression saved(QString("<property name=\"%1\">\\s*(\\S.*)").arg(property));
-        m_baseline.check(name, lines << "shown " + text(form->mainContainer()) << "saved " + saved.match(contents).captured(1)
-                                     << "read back " + text(reopened->mainContainer()) + ", " + text(reloaded.data()));
+        m_baseline.check(name, lines << "shown " + shown << "saved " + saved.match(contents, contents.indexOf(QString("name=\"%1\"").arg(object))).captured(1));
     }
 };
 

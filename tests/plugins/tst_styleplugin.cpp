@@ -25,8 +25,8 @@ private slots:
     }
 
     // A key in this process's QStyleFactory, as -style on the command line and QApplication::setStyle() use it.
-    // (A program that links Qt only, reaching the library through the installed plugin, is plugins_installed;
-    // the looks painting Qt's widgets without a word is tst_crawl.)
+    // (plugins_installed starts a program that links Qt only with -style and each key, against the installed
+    // plugin; tst_crawl has the looks paint Qt's widgets without a word.)
     void styles()
     {
         QFETCH(QString, key);

@@ -120,7 +120,7 @@ QString pen(const QPen &pen);
 // which tells a solid test picture; "none" for a null pixmap.
 QString pixmap(const QPixmap &pixmap);
 // "9pt Normal italic": the weight by its name in QFont::Weight, the same in
-// either build (its number where it has none).
+// either build; a weight without a name is written as the build's number.
 QString font(const QFont &font);
 // "aa+text+smooth" for antialiasing, text antialiasing and smooth pixmaps.
 QString hints(QPainter::RenderHints hints);

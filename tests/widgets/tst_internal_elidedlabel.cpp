@@ -1,8 +1,8 @@
 // QElidedLabel as its users see it, and its paint of long texts, which lays
 // out and elides only a prefix where that gives the same result, against its
 // paint of the whole text, on texts that take both the shortened path and
-// its fallbacks. (What the whole-text paint draws is in the widget
-// baselines.)
+// its fallbacks. (The widget baselines pin what the whole-text paint draws,
+// for a short text at heights of whole and of part lines.)
 #include "ElidedTextPainter.h"
 #include "TestSupport.h"
 
@@ -60,8 +60,9 @@ private slots:
             RecordingPaintDevice painted(size), whole(size);
             QPainter shortened(&painted), plain(&whole);
             ElidedText::setPrefixesEnabled(false);
-            const bool elided = ElidedText::paint(&plain, text, size.width(), size.height(), 5);
+            const bool elided = ElidedText::paint(&plain, text, size.width(), size.height(), 5, &trace);
             ElidedText::setPrefixesEnabled(true);
+            QCOMPARE(trace.laidOutLength, int(text.size())); // so that the comparison below is with the whole text
             QCOMPARE(ElidedText::paint(&shortened, text, size.width(), size.height(), 5, &trace), elided);
             QCOMPARE(painted.lines(), whole.lines());
         }
